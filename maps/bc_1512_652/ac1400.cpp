@@ -1,0 +1,10 @@
+// Map 20 (1400 BC): overlay labels and descriptions.
+// Not written yet: the empty content leaves the overlay as the previous map left it.
+#include "maps/ContenutoCarta.h"
+
+namespace contenuti {
+
+extern const ContenutoCarta ac1400;
+const ContenutoCarta ac1400{{}, NessunaPulizia, {nullptr, nullptr, nullptr, nullptr}};
+
+}  // namespace contenuti

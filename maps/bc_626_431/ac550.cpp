@@ -1,0 +1,10 @@
+// Map 42 (550 BC): overlay labels and descriptions.
+// Not written yet: the empty content leaves the overlay as the previous map left it.
+#include "maps/ContenutoCarta.h"
+
+namespace contenuti {
+
+extern const ContenutoCarta ac550;
+const ContenutoCarta ac550{{}, NessunaPulizia, {nullptr, nullptr, nullptr, nullptr}};
+
+}  // namespace contenuti

@@ -1,0 +1,10 @@
+// Map 95 (500 AD): overlay labels and descriptions.
+// Not written yet: the empty content leaves the overlay as the previous map left it.
+#include "maps/ContenutoCarta.h"
+
+namespace contenuti {
+
+extern const ContenutoCarta dc500eu;
+const ContenutoCarta dc500eu{{}, NessunaPulizia, {nullptr, nullptr, nullptr, nullptr}};
+
+}  // namespace contenuti

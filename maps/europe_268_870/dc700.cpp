@@ -1,0 +1,10 @@
+// Map 99 (700 AD): overlay labels and descriptions.
+// Not written yet: the empty content leaves the overlay as the previous map left it.
+#include "maps/ContenutoCarta.h"
+
+namespace contenuti {
+
+extern const ContenutoCarta dc700;
+const ContenutoCarta dc700{{}, NessunaPulizia, {nullptr, nullptr, nullptr, nullptr}};
+
+}  // namespace contenuti

@@ -1,0 +1,10 @@
+// Map 108 (1000 AD): overlay labels and descriptions.
+// Not written yet: the empty content leaves the overlay as the previous map left it.
+#include "maps/ContenutoCarta.h"
+
+namespace contenuti {
+
+extern const ContenutoCarta dc1000eu;
+const ContenutoCarta dc1000eu{{}, NessunaPulizia, {nullptr, nullptr, nullptr, nullptr}};
+
+}  // namespace contenuti

@@ -1,0 +1,43 @@
+#include "toolkit/Form.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "toolkit/Twips.h"
+
+namespace forma {
+
+Form::Form() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Form::setBackColor(Colore c) {
+    backColor_ = c;
+    update();
+}
+
+void Form::Show() {
+    showFullScreen();
+    raise();
+    activateWindow();
+}
+
+void Form::Hide() { hide(); }
+
+void Form::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), qcolore(backColor_));
+}
+
+void Form::mouseMoveEvent(QMouseEvent* e) {
+    Form_MouseMove(pulsanteDi(e->buttons()), maiuscoleDi(e->modifiers()), twips(e->position().x()),
+                   twips(e->position().y()));
+}
+
+void Form::mousePressEvent(QMouseEvent* e) {
+    Form_MouseDown(pulsanteDi(e->button()), maiuscoleDi(e->modifiers()), twips(e->position().x()),
+                   twips(e->position().y()));
+}
+
+}  // namespace forma

@@ -1,0 +1,34 @@
+// A picture control: shows a picture at its own size from its designed
+// top-left corner, or stretched to the control; an optional thin border.
+#pragma once
+
+#include "toolkit/Controllo.h"
+#include "toolkit/Figure.h"
+
+namespace forma {
+
+class Image : public Controllo {
+    Q_OBJECT
+public:
+    explicit Image(QWidget* padre);
+
+    const forma::Picture& Picture() const { return figura_; }
+    void setPicture(forma::Picture p);
+
+    bool Stretch() const { return stretch_; }
+    void setStretch(bool s);
+    int BorderStyle() const { return bordo_; }
+    void setBorderStyle(int b);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    void adattaDimensioni();
+
+    forma::Picture figura_;
+    bool stretch_ = false;
+    int bordo_ = 0;
+};
+
+}  // namespace forma

@@ -1,0 +1,68 @@
+// A label: a caption drawn transparent or on its back colour, optionally sized
+// to its caption. Labels also serve as buttons, flag areas and timelines.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include "toolkit/Colori.h"
+#include "toolkit/Controllo.h"
+
+namespace forma {
+
+enum Allineamento : int { vbLeftJustify = 0, vbRightJustify = 1, vbCenter = 2 };
+enum StileSfondo : int { vbTransparent = 0, vbOpaque = 1 };
+
+class Label : public Controllo {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* padre);
+
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& c);
+
+    Colore ForeColor() const { return foreColor_; }
+    void setForeColor(Colore c);
+    Colore BackColor() const { return backColor_; }
+    void setBackColor(Colore c);
+    int BackStyle() const { return backStyle_; }
+    void setBackStyle(int s);
+    int Alignment() const { return alignment_; }
+    void setAlignment(int a);
+    bool AutoSize() const { return autoSize_; }
+    void setAutoSize(bool a);
+    bool WordWrap() const { return wordWrap_; }
+    void setWordWrap(bool w);
+
+    QString FontName() const { return fontName_; }
+    void setFontName(const QString& nome);
+    float FontSize() const { return fontSize_; }
+    void setFontSize(float punti);
+    bool FontBold() const { return font().bold(); }
+    void setFontBold(bool b);
+    bool FontItalic() const { return font().italic(); }
+    void setFontItalic(bool i);
+
+    void setWidth(float w) override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void adattaDimensioni();
+    void aggiornaFont();
+    int flagsTesto() const;
+
+    QString caption_;
+    Colore foreColor_ = ColoreTestoPulsante;
+    Colore backColor_ = ColoreFacciaPulsante;
+    int backStyle_ = vbOpaque;
+    int alignment_ = vbLeftJustify;
+    bool autoSize_ = false;
+    bool wordWrap_ = false;
+    QString fontName_ = QStringLiteral("MS Sans Serif");
+    float fontSize_ = 8.25f;
+};
+
+}  // namespace forma

@@ -1,0 +1,48 @@
+#include "toolkit/Shape.h"
+
+#include <QPainter>
+
+namespace forma {
+
+Shape::Shape(QWidget* padre) : Controllo(padre) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setMouseTracking(false);
+}
+
+void Shape::setForma(int f) {
+    forma_ = f;
+    update();
+}
+
+void Shape::setFillColor(std::optional<Colore> c) {
+    riempimento_ = c;
+    update();
+}
+
+void Shape::setBorderColor(std::optional<Colore> c) {
+    bordo_ = c;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, forma_ == vbShapeOval || forma_ == vbShapeCircle);
+    p.setPen(bordo_ ? QPen(qcolore(*bordo_), 1) : QPen(Qt::NoPen));
+    p.setBrush(riempimento_ ? QBrush(qcolore(*riempimento_)) : QBrush(Qt::NoBrush));
+    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (forma_ == vbShapeSquare || forma_ == vbShapeCircle) {
+        const qreal lato = std::min(r.width(), r.height());
+        r = QRectF(r.center().x() - lato / 2, r.center().y() - lato / 2, lato, lato);
+    }
+    if (r.width() < 1 || r.height() < 1) {
+        // A bar one twip wide still shows a sliver, as a border line would.
+        p.fillRect(rect(), bordo_ ? qcolore(*bordo_) : (riempimento_ ? qcolore(*riempimento_) : QColor()));
+        return;
+    }
+    if (forma_ == vbShapeOval || forma_ == vbShapeCircle)
+        p.drawEllipse(r);
+    else
+        p.drawRect(r);
+}
+
+}  // namespace forma

@@ -1,0 +1,77 @@
+#include "toolkit/TextBox.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "toolkit/Caratteri.h"
+
+namespace forma {
+
+TextBox::TextBox(QWidget* padre) : Controllo(padre), editor_(new QPlainTextEdit(this)) {
+    editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    editor_->setMouseTracking(true);
+    editor_->viewport()->setMouseTracking(true);
+    editor_->viewport()->installEventFilter(this);
+    editor_->verticalScrollBar()->setMouseTracking(true);
+    editor_->verticalScrollBar()->installEventFilter(this);
+    aggiornaColori();
+}
+
+void TextBox::setText(const QString& t) {
+    testo_ = t;
+    editor_->setPlainText(t);
+}
+
+void TextBox::setForeColor(Colore c) {
+    foreColor_ = c;
+    aggiornaColori();
+}
+
+void TextBox::setBackColor(Colore c) {
+    backColor_ = c;
+    aggiornaColori();
+}
+
+void TextBox::setLocked(bool l) {
+    // The reader can still scroll and select the text.
+    editor_->setReadOnly(l);
+    editor_->setTextInteractionFlags(l ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                       : Qt::TextEditorInteraction);
+}
+
+void TextBox::setBorderStyle(int b) { editor_->setFrameShape(b ? QFrame::StyledPanel : QFrame::NoFrame); }
+
+void TextBox::setFont(const QString& nome, float punti, bool grassetto) {
+    QFont f = FontPer(nome, punti);
+    f.setBold(grassetto);
+    editor_->setFont(f);
+}
+
+void TextBox::aggiornaColori() {
+    QPalette pal = editor_->palette();
+    pal.setColor(QPalette::Base, qcolore(backColor_));
+    pal.setColor(QPalette::Window, qcolore(backColor_));
+    pal.setColor(QPalette::Text, qcolore(foreColor_));
+    editor_->setPalette(pal);
+    editor_->viewport()->setPalette(pal);
+}
+
+void TextBox::resizeEvent(QResizeEvent*) { editor_->setGeometry(rect()); }
+
+bool TextBox::eventFilter(QObject* o, QEvent* e) {
+    switch (e->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            inoltraMouse(e, static_cast<QWidget*>(o));
+            break;
+        default:
+            break;
+    }
+    return Controllo::eventFilter(o, e);
+}
+
+}  // namespace forma

@@ -1,0 +1,657 @@
+#!/usr/bin/env python3
+"""Draws every picture of the atlas from real coastline data.
+
+For each map picture the frame (projection, centre, scale, extent) is fitted to
+the overlay labels that the map places: every label that names a place of the
+gazetteer gives a pair (label anchor in pixels, longitude/latitude), and a
+least-squares fit of a projection to those pairs gives the frame. Pictures
+whose labels share a layout share one frame. GMT with the GSHHG coastlines,
+rivers and lakes draws the base map, Ghostscript rasterises it, and the
+pictures are written as GIF with a small palette (JPEG where the name says so).
+
+Usage: genera.py [--solo-rapporto] [--cartella DIR]
+"""
+
+import argparse
+import concurrent.futures
+import math
+import os
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import gifpiccolo  # noqa: E402
+
+QUI = os.path.dirname(os.path.abspath(__file__))
+
+# Where the map picture stands in the main window, in twips, and its size in pixels.
+IMG_LEFT, IMG_TOP, TWIP = 3720, 240, 15
+W, H = 521, 337
+INSET_W, INSET_H = 233, 204
+MINI_W, MINI_H = 104, 67
+
+# Atlas palette (RGB): calm sea and land, readable under white, black, blue,
+# dark blue and red labels.
+MARE = (158, 192, 214)
+TERRA = (206, 192, 146)
+COSTA = (92, 108, 122)
+FIUME = (62, 104, 168)
+LAGO = MARE
+COLORI_BASE = [MARE, TERRA, COSTA, FIUME]
+
+# Pictures with too few named places take the frame of another picture of the
+# same kind (the legend-only world maps and the two animation-only pictures).
+CORNICE_DI = {
+    "5000bac.gif": "1250ac.gif",
+    "3000ac.gif": "1250ac.gif",
+    "1500ac.gif": "1250ac.gif",
+    "450ac.gif": "396ac.gif",
+}
+SOLO_ANIMAZIONE = ["1500ac.gif", "450ac.gif"]
+
+# Pictures made of two panels of the same frame side by side (before and
+# after): the labels of the right panel stand this many pixels to the right.
+DOPPIO = {"israele4.gif": 296}
+
+# Insets: regional maps without labels; region lon0/lon1/lat0/lat1.
+INSERTI = {
+    "egitto3100ac.gif": (24.5, 37.5, 21.5, 32.5),
+    "mesop2230ac.gif": (37.0, 52.0, 28.0, 39.0),
+    "cinashang1800ac.gif": (103.0, 124.0, 27.0, 42.0),
+    "grecia1200ac.gif": (19.0, 30.0, 34.5, 42.0),
+    "cinachou.gif": (100.0, 125.0, 24.0, 43.0),
+    "america1100ac.gif": (-120.0, -55.0, -25.0, 33.0),
+    "cina600ac.gif": (100.0, 125.0, 24.0, 43.0),
+    "grecia600ac.gif": (19.0, 30.0, 34.5, 42.0),
+    "grecia490ac.gif": (19.5, 29.5, 35.5, 41.5),
+    "grecia480ac.gif": (19.5, 29.5, 35.5, 41.5),
+    "grecia461ac.gif": (19.0, 30.0, 34.5, 42.0),
+    "cinahan200ac.gif": (85.0, 128.0, 17.0, 46.0),
+    "ita1300dc.gif": (5.5, 19.5, 36.0, 47.5),
+    "germania1648dc.gif": (3.0, 21.0, 45.0, 56.0),
+    "germania1946.gif": (4.5, 17.0, 46.5, 55.5),
+    "israele2.gif": (33.0, 37.5, 28.8, 34.0),
+}
+
+# Arial advance widths (thousandths of an em) for estimating a label's width.
+LARGHEZZE = {}
+for _c in "ijl'|":
+    LARGHEZZE[_c] = 222
+for _c in " .,:;!ft-()[]r/":
+    LARGHEZZE[_c] = 300
+for _c in "abcdeghknopqsuvxyz0123456789":
+    LARGHEZZE[_c] = 556
+for _c in "mM":
+    LARGHEZZE[_c] = 833
+for _c in "wW":
+    LARGHEZZE[_c] = 760
+for _c in "ABCDEFGHIJKLNOPQRSTUVXYZ":
+    LARGHEZZE[_c] = 680
+EM_PX = 7 * 96 / 72  # Arial 7 pt on a 96 dpi screen
+
+
+def larghezza_px(testo):
+    return sum(LARGHEZZE.get(c, 600) for c in testo) * EM_PX / 1000.0
+
+
+def normalizza(nome):
+    nome = nome.strip().strip("-").strip().rstrip(":").strip()
+    nome = re.sub(r"\s+", " ", nome)
+    return nome.lower()
+
+
+# --- data -----------------------------------------------------------------
+
+def leggi_tsv(nome):
+    righe = []
+    with open(os.path.join(QUI, nome), encoding="utf-8") as f:
+        for riga in f:
+            riga = riga.rstrip("\n")
+            if not riga or riga.startswith("#"):
+                continue
+            righe.append(riga.split("\t"))
+    return righe
+
+
+def leggi_gazzettiere():
+    """name -> list of (lon, lat, kind). A name may stand on several lines:
+    peoples that moved (the Goths), or a wide sea whose label may lie in any
+    part of it; the fit takes the one nearest to where the label stands."""
+    g = {}
+    for nomi, lon, lat, tipo in leggi_tsv("gazzettiere.tsv"):
+        for nome in nomi.split("|"):
+            g.setdefault(normalizza(nome), []).append((float(lon), float(lat), tipo))
+    return g
+
+
+def leggi_catalogo():
+    cat = []
+    for num, foto, inserto in (r + [""] * (3 - len(r)) for r in leggi_tsv("catalogo.tsv")):
+        cat.append((int(num), foto, inserto))
+    return cat
+
+
+def leggi_etichette():
+    per_foto = {}
+    for foto, num, lab, top, left, testo in leggi_tsv("etichette.tsv"):
+        per_foto.setdefault(foto, []).append((int(num), int(lab), int(top), int(left), testo))
+    return per_foto
+
+
+def ancora(top, left, testo, tipo):
+    """Pixel point of a label that stands for its place. A caption that starts
+    with the small 'o' city mark stands for the place at that mark; a city
+    name starts at its place (left-middle); everything else (seas, rivers,
+    regions, peoples) is centred on it."""
+    x = (left - IMG_LEFT) / TWIP
+    y = (top - IMG_TOP) / TWIP + 5.0
+    if re.match(r"^o[A-Z]", testo):
+        return x + 3.0, y
+    if tipo == "c":
+        return x + 2.0, y
+    return x + larghezza_px(testo.strip()) / 2.0, y
+
+
+def punti_della_foto(etichette, gaz, foto=None):
+    punti = []
+    passo = DOPPIO.get(foto, 0)
+    visti = set()
+    for num, lab, top, left, testo in etichette:
+        chiave = normalizza(testo[1:] if re.match(r"^o[A-Z]", testo) else testo)
+        if chiave not in gaz:
+            continue
+        if (top, left, chiave) in visti:  # maps sharing a picture repeat labels
+            continue
+        visti.add((top, left, chiave))
+        candidati = gaz[chiave]
+        x, y = ancora(top, left, testo, candidati[0][2])
+        if passo and x >= passo - 16:
+            x -= passo
+        punti.append((x, y, candidati[0][0], candidati[0][1], testo, tuple(c[:2] for c in candidati)))
+    return punti
+
+
+def scegli_candidati(cornice, punti):
+    """For names with several places, the place nearest to the label under
+    the given frame."""
+    nuovi = []
+    for p in punti:
+        if len(p[5]) > 1:
+            lon, lat = min(p[5], key=lambda c: math.hypot(*(a - b for a, b in zip(cornice.pixel(*c), p[:2]))))
+            p = (p[0], p[1], lon, lat, p[4], p[5])
+        nuovi.append(p)
+    return nuovi
+
+
+# --- projections ------------------------------------------------------------
+
+def merc_y(lat):
+    lat = max(-85.0, min(85.0, lat))
+    return math.degrees(math.log(math.tan(math.pi / 4 + math.radians(lat) / 2)))
+
+
+def merc_lat(y):
+    return math.degrees(2 * math.atan(math.exp(math.radians(y))) - math.pi / 2)
+
+
+class Lcc:
+    """Spherical Lambert conformal conic, in degrees of arc on the unit sphere."""
+
+    def __init__(self, lon0, lat1, lat2):
+        self.lon0, self.lat1, self.lat2 = lon0, lat1, lat2
+        f1, f2 = math.radians(lat1), math.radians(lat2)
+        if abs(lat1 - lat2) < 1e-6:
+            self.n = math.sin(f1)
+        else:
+            self.n = math.log(math.cos(f1) / math.cos(f2)) / math.log(
+                math.tan(math.pi / 4 + f2 / 2) / math.tan(math.pi / 4 + f1 / 2))
+        self.F = math.cos(f1) * math.tan(math.pi / 4 + f1 / 2) ** self.n / self.n
+        self.lat0 = (lat1 + lat2) / 2
+        self.rho0 = self.rho(self.lat0)
+
+    def rho(self, lat):
+        lat = max(-80.0, min(85.0, lat))
+        return self.F / math.tan(math.pi / 4 + math.radians(lat) / 2) ** self.n
+
+    def avanti(self, lon, lat):
+        d = (lon - self.lon0 + 180.0) % 360.0 - 180.0
+        r = self.rho(lat)
+        t = self.n * math.radians(d)
+        return math.degrees(r * math.sin(t)), math.degrees(self.rho0 - r * math.cos(t))
+
+    def indietro(self, X, Y):
+        X, Y = math.radians(X), math.radians(Y)
+        dy = self.rho0 - Y
+        r = math.copysign(math.hypot(X, dy), self.n)
+        t = math.atan2(X, dy) if self.n > 0 else math.atan2(-X, -dy)
+        lat = math.degrees(2 * math.atan((self.F / r) ** (1 / self.n)) - math.pi / 2)
+        return self.lon0 + math.degrees(t / self.n), lat
+
+
+def adatta_simile(XY, xy):
+    """x = s*X + b, y = -s*Y + d by least squares; returns (s, b, d)."""
+    n = len(XY)
+    Xm = sum(p[0] for p in XY) / n
+    Ym = sum(p[1] for p in XY) / n
+    xm = sum(p[0] for p in xy) / n
+    ym = sum(p[1] for p in xy) / n
+    num = sum((X - Xm) * (x - xm) - (Y - Ym) * (y - ym) for (X, Y), (x, y) in zip(XY, xy))
+    den = sum((X - Xm) ** 2 + (Y - Ym) ** 2 for X, Y in XY)
+    s = num / den if den > 0 else 1.0
+    return s, xm - s * Xm, ym + s * Ym
+
+
+def adatta_lineare(v, w):
+    n = len(v)
+    vm = sum(v) / n
+    wm = sum(w) / n
+    den = sum((a - vm) ** 2 for a in v)
+    a = sum((p - vm) * (q - wm) for p, q in zip(v, w)) / den if den > 0 else 0.0
+    return a, wm - a * vm
+
+
+class Cornice:
+    """A fitted frame: a projection and the linear map from it to pixels."""
+
+    def __init__(self, tipo, par):
+        self.tipo, self.par = tipo, par
+
+    def pixel(self, lon, lat):
+        p = self.par
+        if self.tipo == "lin":
+            return p["a"] * lon + p["b"], p["c"] * lat + p["d"]
+        if self.tipo == "merc":
+            return p["s"] * lon + p["b"], -p["s"] * merc_y(lat) + p["d"]
+        X, Y = p["lcc"].avanti(lon, lat)
+        return p["s"] * X + p["b"], -p["s"] * Y + p["d"]
+
+    def geo(self, x, y):
+        p = self.par
+        if self.tipo == "lin":
+            return (x - p["b"]) / p["a"], (y - p["d"]) / p["c"]
+        if self.tipo == "merc":
+            return (x - p["b"]) / p["s"], merc_lat((p["d"] - y) / p["s"])
+        return p["lcc"].indietro((x - p["b"]) / p["s"], (p["d"] - y) / p["s"])
+
+    def descrizione(self):
+        p = self.par
+        if self.tipo == "lcc":
+            c = p["lcc"]
+            return "conic lon0=%.1f parallels %.0f/%.0f" % (c.lon0, c.lat1, c.lat2)
+        if self.tipo == "merc":
+            return "mercator"
+        return "cylindrical y/x=%.2f" % (-p["c"] / p["a"])
+
+    def gmt(self, w, h):
+        """-R and -J options that draw exactly this frame on w x h points."""
+        if self.tipo == "lin":
+            lon0, lat1 = self.geo(0, h)
+            lon1, lat0 = self.geo(w, 0)
+            return ["-R%.6f/%.6f/%.6f/%.6f" % (lon0, lon1, lat1, lat0), "-JX%dp/%dp" % (w, h)]
+        if self.tipo == "merc":
+            lon0, lat1 = self.geo(0, h)
+            lon1, lat0 = self.geo(w, 0)
+            return ["-R%.6f/%.6f/%.6f/%.6f" % (lon0, lon1, lat1, lat0),
+                    "-JM%.6f/%dp" % ((lon0 + lon1) / 2, w)]
+        c = self.par["lcc"]
+        llx, lly = self.geo(0, h)
+        urx, ury = self.geo(w, 0)
+        return ["-R%.6f/%.6f/%.6f/%.6f+r" % (llx, lly, urx, ury),
+                "-Jl%.6f/%.6f/%.6f/%.6f/%dp" % (c.lon0, c.lat0, c.lat1, c.lat2, w)]
+
+    def estensione(self):
+        """Rough span in degrees, to choose the coastline resolution."""
+        lon0, lat0 = self.geo(0, H)
+        lon1, lat1 = self.geo(W, 0)
+        return max(abs(lon1 - lon0), abs(lat1 - lat0) * 1.5)
+
+    def valida(self):
+        try:
+            for x, y in ((0, 0), (W, 0), (0, H), (W, H), (W / 2, H / 2)):
+                lon, lat = self.geo(x, y)
+                if not (-89.5 < lat < 89.5) or math.isnan(lon):
+                    return False
+            lon0, _ = self.geo(0, H / 2)
+            lon1, _ = self.geo(W, H / 2)
+            return 0 < lon1 - lon0 <= 360.0
+        except (ValueError, ZeroDivisionError, OverflowError):
+            return False
+
+
+def distanze(cornice, punti):
+    d = []
+    for x, y, lon, lat, *_ in punti:
+        px, py = cornice.pixel(lon, lat)
+        d.append(math.hypot(px - x, py - y))
+    return d
+
+
+def prova(tipo, punti, extra=None):
+    """Robust least squares: fit the places with one candidate, then take for
+    every name the candidate nearest to its label, drop the places far off,
+    fit again."""
+    scelti = [p for p in punti if len(p[5]) == 1]
+    if len(scelti) < max(3, len(punti) // 3):
+        scelti = list(punti)
+    cornice = None
+    for giro in range(6):
+        if len(scelti) < 3:
+            break
+        xy = [(p[0], p[1]) for p in scelti]
+        if tipo == "lin":
+            a, b = adatta_lineare([p[2] for p in scelti], [p[0] for p in scelti])
+            c, d = adatta_lineare([p[3] for p in scelti], [p[1] for p in scelti])
+            if a <= 0 or c >= 0 or not (0.6 < -c / a < 2.2):
+                return None
+            cornice = Cornice("lin", {"a": a, "b": b, "c": c, "d": d})
+        elif tipo == "merc":
+            s, b, d = adatta_simile([(p[2], merc_y(p[3])) for p in scelti], xy)
+            if s <= 0:
+                return None
+            cornice = Cornice("merc", {"s": s, "b": b, "d": d})
+        else:
+            lcc = extra
+            s, b, d = adatta_simile([lcc.avanti(p[2], p[3]) for p in scelti], xy)
+            if s <= 0:
+                return None
+            cornice = Cornice("lcc", {"s": s, "b": b, "d": d, "lcc": lcc})
+        punti = scegli_candidati(cornice, punti)
+        dist = distanze(cornice, punti)
+        soglia = max(2.5 * statistics.median(dist), 20.0)
+        nuovi = [p for p, dd in zip(punti, dist) if dd <= soglia]
+        if len(nuovi) == len(scelti) and all(a is b for a, b in zip(nuovi, scelti)):
+            break
+        scelti = nuovi
+    if cornice is None or not cornice.valida():
+        return None
+    if tipo == "lcc" and cornice.estensione() > 110:
+        return None  # a conic frame is for a region, not for the world
+    cornice.punti = punti
+    return cornice
+
+
+def adatta(punti):
+    """The best frame among cylindrical, Mercator and conic projections."""
+    candidati = []
+    for tipo in ("lin", "merc"):
+        c = prova(tipo, punti)
+        if c:
+            candidati.append(c)
+    lons = sorted(p[2] for p in punti)
+    lats = sorted(p[3] for p in punti)
+    lon_m = lons[len(lons) // 2]
+    lat_m = lats[len(lats) // 2]
+    if lons[-1] - lons[0] < 150 and lat_m > 15:
+        for dlon in range(-30, 31, 5):
+            for lat1 in range(15, 61, 5):
+                for apertura in (10, 20, 30):
+                    lat2 = lat1 + apertura
+                    if lat2 > 80:
+                        continue
+                    c = prova("lcc", punti, Lcc(lon_m + dlon, lat1, lat2))
+                    if c:
+                        candidati.append(c)
+    if not candidati:
+        return None
+
+    def punteggio(c):
+        d = sorted(distanze(c, c.punti))
+        tagliati = d[:max(1, int(len(d) * 0.8))]
+        # conic frames have three more free values: ask them for a clear gain
+        peso = 1.0 if c.tipo != "lcc" else 1.08
+        return peso * (statistics.median(d) + 0.25 * sum(tagliati) / len(tagliati))
+
+    migliore = min(candidati, key=punteggio)
+    return migliore
+
+
+def gruppi_di_layout(per_foto, gaz):
+    """Pictures whose labels share a layout (the same caption at the same
+    place for several known places) are fitted together."""
+    foto = sorted(per_foto)
+    chiavi = {}
+    for f in foto:
+        s = set()
+        for num, lab, top, left, testo in per_foto[f]:
+            k = normalizza(testo[1:] if re.match(r"^o[A-Z]", testo) else testo)
+            if k in gaz:
+                s.add((top, left, k))
+        chiavi[f] = s
+    padre = {f: f for f in foto}
+
+    def radice(f):
+        while padre[f] != f:
+            padre[f] = padre[padre[f]]
+            f = padre[f]
+        return f
+
+    for i, a in enumerate(foto):
+        for b in foto[i + 1:]:
+            comuni = len(chiavi[a] & chiavi[b])
+            piccolo = min(len(chiavi[a]), len(chiavi[b]))
+            if comuni >= 4 and comuni >= 0.5 * piccolo:
+                padre[radice(a)] = radice(b)
+    gruppi = {}
+    for f in foto:
+        gruppi.setdefault(radice(f), []).append(f)
+    return list(gruppi.values())
+
+
+# --- drawing ------------------------------------------------------------------
+
+def esegui(cmd, **kw):
+    r = subprocess.run(cmd, capture_output=True, **kw)
+    if r.returncode != 0:
+        raise RuntimeError(" ".join(cmd) + "\n" + r.stderr.decode(errors="replace"))
+    return r.stdout
+
+
+def colore(c):
+    return "%d/%d/%d" % c
+
+
+def rasterizza(ps, w, h, uscita, dispositivo="ppmraw", qualita=None):
+    cmd = ["gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=" + dispositivo,
+           "-r72", "-g%dx%d" % (w, h), "-dGraphicsAlphaBits=4", "-dTextAlphaBits=4"]
+    if qualita:
+        cmd.append("-dJPEGQ=%d" % qualita)
+    esegui(cmd + ["-sOutputFile=" + uscita, ps])
+
+
+def opzioni_comuni(w, h):
+    return ["-P", "-X0", "-Y0", "--PS_MEDIA=%dx%d" % (w, h), "--PROJ_ELLIPSOID=sphere",
+            "--MAP_FRAME_PEN=0p"]
+
+
+def disegna_carta(rj, w, h, estensione, lavoro):
+    if estensione > 120:
+        ris, area, fiumi = "l", 20000, ["-I1/0.5p," + colore(FIUME)]
+    elif estensione > 45:
+        ris, area, fiumi = "l", 2000, ["-I1/0.6p," + colore(FIUME), "-I2/0.4p," + colore(FIUME)]
+    else:
+        ris, area, fiumi = "i", 200, ["-I1/0.7p," + colore(FIUME), "-I2/0.5p," + colore(FIUME)]
+    ps = os.path.join(lavoro, "c.ps")
+    with open(ps, "wb") as f:
+        f.write(esegui(["gmt", "pscoast"] + rj + ["-D" + ris, "-A%d" % area,
+                       "-G" + colore(TERRA), "-S" + colore(MARE), "-C" + colore(LAGO),
+                       "-W1/0.5p," + colore(COSTA), "-W2/0.35p," + colore(COSTA)] + fiumi
+                      + opzioni_comuni(w, h)))
+    ppm = os.path.join(lavoro, "c.ppm")
+    rasterizza(ps, w, h, ppm)
+    return gifpiccolo.leggi_ppm(ppm)
+
+
+TAVOLOZZA = gifpiccolo.tavolozza_con_sfumature(COLORI_BASE)
+TAVOLOZZA_MINI = gifpiccolo.tavolozza_con_sfumature(COLORI_BASE, (0.2, 0.4, 0.6, 0.8))
+
+
+def lavoro_carta(arg):
+    """Draws one map picture and, when asked, its thumbnail."""
+    rj, estensione, destinazione, miniature, passo = arg
+    with tempfile.TemporaryDirectory() as lavoro:
+        if passo:
+            pw, h, pannello = disegna_carta(rj, passo, H, estensione, lavoro)
+            w = W
+            righe = []
+            for y in range(h):
+                r = pannello[3 * pw * y:3 * pw * (y + 1)]
+                riga = r[:3 * (passo - 2)] + bytes(COSTA) * 2 + r[:3 * (W - passo)]
+                righe.append(riga)
+            rgb = b"".join(righe)
+        else:
+            w, h, rgb = disegna_carta(rj, W, H, estensione, lavoro)
+    gifpiccolo.scrivi_gif(destinazione, w, h, gifpiccolo.riduci(rgb, TAVOLOZZA), TAVOLOZZA)
+    for m in miniature:
+        piccolo = gifpiccolo.rimpicciolisci(w, h, rgb, MINI_W, MINI_H)
+        gifpiccolo.scrivi_gif(m, MINI_W, MINI_H, gifpiccolo.riduci(piccolo, TAVOLOZZA_MINI), TAVOLOZZA_MINI)
+    return destinazione
+
+
+def lavoro_inserto(arg):
+    nome, (lon0, lon1, lat0, lat1), destinazione = arg
+    lcc = Lcc((lon0 + lon1) / 2, lat0 + (lat1 - lat0) / 4, lat1 - (lat1 - lat0) / 4) \
+        if min(abs(lat0), abs(lat1)) > 10 and lat0 * lat1 > 0 else None
+    if lcc:
+        # fit the region's box into the inset, centred, by the conic frame
+        pts = [lcc.avanti(lon, lat) for lon in (lon0, (lon0 + lon1) / 2, lon1) for lat in (lat0, lat1)]
+        xs = [p[0] for p in pts]
+        ys = [p[1] for p in pts]
+        s = min(INSET_W / (max(xs) - min(xs)), INSET_H / (max(ys) - min(ys)))
+        cx, cy = (max(xs) + min(xs)) / 2, (max(ys) + min(ys)) / 2
+        c = Cornice("lcc", {"s": s, "b": INSET_W / 2 - s * cx, "d": INSET_H / 2 + s * cy, "lcc": lcc})
+        llx, lly = c.geo(0, INSET_H)
+        urx, ury = c.geo(INSET_W, 0)
+        rj = ["-R%.6f/%.6f/%.6f/%.6f+r" % (llx, lly, urx, ury),
+              "-Jl%.6f/%.6f/%.6f/%.6f/%dp" % (lcc.lon0, lcc.lat0, lcc.lat1, lcc.lat2, INSET_W)]
+    else:
+        s = min(INSET_W / (lon1 - lon0), INSET_H / (lat1 - lat0))
+        cx, cy = (lon0 + lon1) / 2, (lat0 + lat1) / 2
+        hx, hy = INSET_W / s / 2, INSET_H / s / 2
+        rj = ["-R%.6f/%.6f/%.6f/%.6f" % (cx - hx, cx + hx, cy - hy, cy + hy), "-JX%dp/%dp" % (INSET_W, INSET_H)]
+    with tempfile.TemporaryDirectory() as lavoro:
+        w, h, rgb = disegna_carta(rj, INSET_W, INSET_H, max(lon1 - lon0, lat1 - lat0), lavoro)
+    gifpiccolo.scrivi_gif(destinazione, w, h, gifpiccolo.riduci(rgb, TAVOLOZZA), TAVOLOZZA)
+    return destinazione
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--cartella", default=os.path.normpath(os.path.join(QUI, "..", "..")),
+                    help="working folder that receives atlante/, miniature/ and tavolahtmvel/")
+    ap.add_argument("--solo-rapporto", action="store_true", help="fit and report, draw nothing")
+    ap.add_argument("--dettagli", nargs="*", default=[], help="pictures whose labels are listed one by one")
+    ap.add_argument("--processi", type=int, default=os.cpu_count() or 2)
+    args = ap.parse_args()
+
+    for prog in ("gmt", "gs"):
+        if not shutil.which(prog):
+            sys.exit("genera.py: '%s' is needed (Debian packages gmt, gmt-gshhg-low, ghostscript)" % prog)
+
+    gaz = leggi_gazzettiere()
+    catalogo = leggi_catalogo()
+    per_foto = leggi_etichette()
+    foto_catalogo = []
+    for num, foto, inserto in catalogo:
+        if foto not in foto_catalogo:
+            foto_catalogo.append(foto)
+        per_foto.setdefault(foto, [])
+
+    # fit: one frame per layout group
+    cornici = {}
+    righe = []
+    gruppi = gruppi_di_layout(per_foto, gaz)
+    for gruppo in gruppi:
+        punti = []
+        for f in gruppo:
+            punti += punti_della_foto(per_foto[f], gaz, f)
+        # identical label at the same place in several pictures counts once
+        unici = {}
+        for p in punti:
+            unici.setdefault((round(p[0], 1), round(p[1], 1), p[4]), p)
+        punti = list(unici.values())
+        cornice = adatta(punti) if len(punti) >= 3 else None
+        for f in gruppo:
+            if cornice:
+                cornici[f] = cornice
+    for f, altra in CORNICE_DI.items():
+        if f not in cornici or len(punti_della_foto(per_foto.get(f, []), gaz, f)) < 3:
+            cornici[f] = cornici[altra]
+
+    print("Fit of the map frames to the overlay labels")
+    print("anchor: a caption starting with the city mark 'o' at that mark; a city at the left-middle")
+    print("of its label; seas, rivers, regions and peoples at the label's centre (Arial 7 pt estimate).")
+    print("%-20s %5s %6s %7s %6s  %s" % ("picture", "maps", "places", "median", "max", "frame"))
+    mediane = []
+    for f in foto_catalogo + SOLO_ANIMAZIONE:
+        mappe = sorted({e[0] for e in per_foto.get(f, [])})
+        punti = punti_della_foto(per_foto.get(f, []), gaz, f)
+        c = cornici.get(f)
+        if c is None:
+            righe.append("%-20s %5s %6d %7s %6s  %s" % (f, ",".join(map(str, mappe)) or "-", len(punti), "-", "-", "no frame"))
+            continue
+        if punti:
+            punti = scegli_candidati(c, punti)
+            d = distanze(c, punti)
+            if f in args.dettagli:
+                for p, dd in sorted(zip(punti, d), key=lambda t: -t[1]):
+                    print("    %-30s %6.1f px  label (%.0f, %.0f) place (%.2f, %.2f)" % (p[4], dd, p[0], p[1], p[2], p[3]))
+            med, mx = statistics.median(d), max(d)
+            if len(punti) >= 4:
+                mediane.append((med, f))
+            righe.append("%-20s %5s %6d %7.1f %6.1f  %s" % (
+                f, ",".join(map(str, mappe)) if len(mappe) <= 2 else "%d-%d" % (mappe[0], mappe[-1]),
+                len(punti), med, mx, c.descrizione() + ("" if f not in CORNICE_DI else " (frame of %s)" % CORNICE_DI[f])))
+        else:
+            righe.append("%-20s %5s %6d %7s %6s  %s" % (f, ",".join(map(str, mappe)) or "-", 0, "-", "-",
+                                                     c.descrizione() + " (frame of %s)" % CORNICE_DI.get(f, "?")))
+    for r in righe:
+        print(r)
+    oltre = [f for m, f in mediane if m > 15]
+    print("maps with 4 or more known places: %d; median of medians %.1f px; above 15 px: %d %s" % (
+        len(mediane), statistics.median(m for m, _ in mediane) if mediane else 0, len(oltre),
+        " ".join(oltre)))
+    sys.stdout.flush()
+    if args.solo_rapporto:
+        return
+
+    cartella = args.cartella
+    atl = os.path.join(cartella, "atlante")
+    mini = os.path.join(cartella, "miniature")
+    html = os.path.join(cartella, "tavolahtmvel")
+    for d in (atl, mini, html):
+        os.makedirs(d, exist_ok=True)
+
+    miniature_di = {}
+    for num, foto, _ in catalogo:
+        if num == 82:
+            nome = "dcvel14.gif"
+        elif num == 83:
+            nome = "dcvel87.gif"
+        else:
+            nome = foto[:-4] + "vel.gif"
+        miniature_di.setdefault(foto, set()).add(os.path.join(mini, nome))
+
+    lavori = []
+    for f in foto_catalogo + SOLO_ANIMAZIONE:
+        c = cornici[f]
+        passo = DOPPIO.get(f, 0)
+        lavori.append((c.gmt(passo or W, H), c.estensione(), os.path.join(atl, f),
+                       sorted(miniature_di.get(f, ())), passo))
+    inserti = [(n, r, os.path.join(atl, n)) for n, r in INSERTI.items()]
+    with concurrent.futures.ProcessPoolExecutor(max_workers=args.processi) as ex:
+        for fatto in ex.map(lavoro_carta, lavori):
+            pass
+        for fatto in ex.map(lavoro_inserto, inserti):
+            pass
+
+    import extra
+    extra.genera_tutto(atl, html)
+    print("pictures written under", cartella)
+
+
+if __name__ == "__main__":
+    main()

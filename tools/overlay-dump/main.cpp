@@ -1,0 +1,63 @@
+// overlay-dump: draws every map in every language exactly as Next does and
+// prints one JSON line per draw, to check the content against its tables.
+// Run in a working folder, with QT_QPA_PLATFORM=offscreen.
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+
+#include "app/ModtavolaVel.h"
+#include "main_window/Tavolavel.h"
+#include "toolkit/Processo.h"
+#include "toolkit/Registro.h"
+
+namespace {
+
+QString esadecimale(forma::Colore c) { return QStringLiteral("0x%1").arg(c, 6, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("0X"), QLatin1String("0x")); }
+
+void stampa(const Tavolavel& t) {
+    QJsonObject riga;
+    riga.insert(QStringLiteral("lingua"), QString::fromStdString(ModtavolaVel::lingua));
+    riga.insert(QStringLiteral("numcarta"), ModtavolaVel::numcarta);
+    riga.insert(QStringLiteral("era"), t.LabCristo.Caption());
+    riga.insert(QStringLiteral("year"), t.labAnni.Caption());
+    riga.insert(QStringLiteral("picture"), t.Image1.Picture()->origine);
+    riga.insert(QStringLiteral("inset"), t.Image2.Picture()->origine);
+    QJsonArray etichette;
+    for (const forma::Label* l : t.Label1) {
+        QJsonObject e;
+        e.insert(QStringLiteral("caption"), l->Caption());
+        e.insert(QStringLiteral("top"), static_cast<double>(l->Top()));
+        e.insert(QStringLiteral("left"), static_cast<double>(l->Left()));
+        e.insert(QStringLiteral("forecolor"), esadecimale(l->ForeColor()));
+        etichette.append(e);
+    }
+    riga.insert(QStringLiteral("labels"), etichette);
+    riga.insert(QStringLiteral("text"), t.Text1.Text());
+    const QByteArray json = QJsonDocument(riga).toJson(QJsonDocument::Compact);
+    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    Tavolavel& t = forma::Finestra<Tavolavel>();
+    forma::Label* bandiere[] = {&t.LabITA, &t.LabFRA, &t.LabSPA, &t.LabING};
+    for (forma::Label* bandiera : bandiere) {
+        bandiera->Click();
+        for (int n = 1; n <= 168; ++n) {
+            ModtavolaVel::numcarta = static_cast<std::int16_t>(n);
+            if (n <= 81)
+                t.CArte();
+            else
+                t.carte2();
+            stampa(t);
+        }
+    }
+    std::fflush(stdout);
+    forma::DistruggiTutte();
+    return 0;
+}
