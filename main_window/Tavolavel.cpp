@@ -246,6 +246,15 @@ void Tavolavel::collegaEventi() {
     LabFRA.Click = [this] { LabFRA_Click(); };
     LabSPA.Click = [this] { LabSPA_Click(); };
     LabING.Click = [this] { LabING_Click(); };
+
+    Labcronol.Click = [this] { Labcronol_Click(); };
+    Labanimazioni.Click = [this] { Labanimazioni_Click(); };
+    LabCOLLABOR.Click = [this] { LabCOLLABOR_Click(); };
+    Labstampa.Click = [this] { Labstampa_Click(); };
+    Label3.Click = [this] { Label3_Click(); };
+    Label4.Click = [this] { Label4_Click(); };
+    Labesci.Click = [this] { Labesci_Click(); };
+    Image5.Click = [this] { Image5_Click(); };
 }
 
 void Tavolavel::Form_Load() {

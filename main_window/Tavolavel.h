@@ -264,5 +264,14 @@ private:
     void LabSPA_Click();
     void LabING_Click();
     void cambiaLingua(const char* parola, const char* bandiera, int colonna);
+    // Commands that reach the other windows.
+    void Labcronol_Click();
+    void Labanimazioni_Click();
+    void LabCOLLABOR_Click();
+    void Labstampa_Click();
+    void Label3_Click();
+    void Label4_Click();
+    void Labesci_Click();
+    void Image5_Click();
     void barraDaAnno(bool dopoCristo);
 };

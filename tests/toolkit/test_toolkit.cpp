@@ -209,3 +209,38 @@ TEST(Casuale, IlBranoRestaTra1E15) {
 }
 
 }  // namespace
+
+#include <QFile>
+#include <QPrinterInfo>
+
+#include "toolkit/Stampante.h"
+
+namespace {
+
+TEST(Stampa, SuFilePdfScriveUnPdfConLImmagine) {
+    prova::CartellaDiLavoro cartella;
+    const QString pdf = cartella.percorso() + QStringLiteral("/stampa.pdf");
+    forma::StampaSuFile(pdf);
+    QImage img(200, 100, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    QString errore;
+    const bool esito = forma::StampaImmagine(img, &errore);
+    forma::StampaSuFile(QString());
+    ASSERT_TRUE(esito) << errore.toStdString();
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray dati = f.readAll();
+    EXPECT_TRUE(dati.startsWith("%PDF"));
+    EXPECT_TRUE(dati.contains("/Image"));
+}
+
+TEST(Stampa, SenzaStampantePredefinitaELUnFallimento) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+    QImage img(20, 10, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    QString errore;
+    EXPECT_FALSE(forma::StampaImmagine(img, &errore));
+    EXPECT_FALSE(errore.isEmpty());
+}
+
+}  // namespace
