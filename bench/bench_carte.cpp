@@ -1,0 +1,60 @@
+// Start-up of the main window to its first shown frame, applying one map's
+// content, and drawing each of the 168 maps through its dispatcher with the
+// real pictures of the data folder (nothing is cached: the decode counts).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+
+#include "app/ModtavolaVel.h"
+#include "main_window/Tavolavel.h"
+#include "maps/TutteLeCarte.h"
+#include "toolkit/Registro.h"
+
+namespace {
+
+void BM_AvvioFinoAllaPrimaSchermata(benchmark::State& stato) {
+    for (auto _ : stato) {
+        Tavolavel& t = forma::Finestra<Tavolavel>();
+        t.Show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(t.grab());
+        stato.PauseTiming();
+        forma::DistruggiTutte();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        stato.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AvvioFinoAllaPrimaSchermata)->Unit(benchmark::kMillisecond);
+
+void BM_ApplicaContenuto(benchmark::State& stato) {
+    Tavolavel& t = forma::Finestra<Tavolavel>();
+    for (auto _ : stato) t.ac2350();
+}
+BENCHMARK(BM_ApplicaContenuto)->Unit(benchmark::kMicrosecond);
+
+void BM_DisegnaCarta(benchmark::State& stato) {
+    Tavolavel& t = forma::Finestra<Tavolavel>();
+    const auto n = static_cast<std::int16_t>(stato.range(0));
+    for (auto _ : stato) {
+        ModtavolaVel::numcarta = n;
+        if (n <= 81)
+            t.CArte();
+        else
+            t.carte2();
+    }
+}
+BENCHMARK(BM_DisegnaCarta)->DenseRange(1, 168)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QDir::setCurrent(QStringLiteral(CARTAVIVA_DATI));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    forma::DistruggiTutte();
+    return 0;
+}
