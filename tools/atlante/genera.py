@@ -301,7 +301,7 @@ class Cornice:
         llx, lly = self.geo(0, h)
         urx, ury = self.geo(w, 0)
         return ["-R%.6f/%.6f/%.6f/%.6f+r" % (llx, lly, urx, ury),
-                "-Jl%.6f/%.6f/%.6f/%.6f/%dp" % (c.lon0, c.lat0, c.lat1, c.lat2, w)]
+                "-JL%.6f/%.6f/%.6f/%.6f/%dp" % (c.lon0, c.lat0, c.lat1, c.lat2, w)]
 
     def estensione(self):
         """Rough span in degrees, to choose the coastline resolution."""
@@ -345,7 +345,7 @@ def prova(tipo, punti, extra=None):
         if tipo == "lin":
             a, b = adatta_lineare([p[2] for p in scelti], [p[0] for p in scelti])
             c, d = adatta_lineare([p[3] for p in scelti], [p[1] for p in scelti])
-            if a <= 0 or c >= 0 or not (0.6 < -c / a < 2.2):
+            if a <= 0 or c >= 0:
                 return None
             cornice = Cornice("lin", {"a": a, "b": b, "c": c, "d": d})
         elif tipo == "merc":
@@ -368,6 +368,8 @@ def prova(tipo, punti, extra=None):
         scelti = nuovi
     if cornice is None or not cornice.valida():
         return None
+    if tipo == "lin" and not (0.6 < -cornice.par["c"] / cornice.par["a"] < 2.5):
+        return None  # too far from any usual projection
     if tipo == "lcc" and cornice.estensione() > 110:
         return None  # a conic frame is for a region, not for the world
     cornice.punti = punti
@@ -526,7 +528,7 @@ def lavoro_inserto(arg):
         llx, lly = c.geo(0, INSET_H)
         urx, ury = c.geo(INSET_W, 0)
         rj = ["-R%.6f/%.6f/%.6f/%.6f+r" % (llx, lly, urx, ury),
-              "-Jl%.6f/%.6f/%.6f/%.6f/%dp" % (lcc.lon0, lcc.lat0, lcc.lat1, lcc.lat2, INSET_W)]
+              "-JL%.6f/%.6f/%.6f/%.6f/%dp" % (lcc.lon0, lcc.lat0, lcc.lat1, lcc.lat2, INSET_W)]
     else:
         s = min(INSET_W / (lon1 - lon0), INSET_H / (lat1 - lat0))
         cx, cy = (lon0 + lon1) / 2, (lat0 + lat1) / 2
@@ -618,7 +620,9 @@ def main():
     if args.solo_rapporto:
         return
 
-    cartella = args.cartella
+    cartella = os.path.abspath(args.cartella)
+    # GMT leaves a history file in the current folder: keep it out of the tree
+    os.chdir(tempfile.mkdtemp(prefix="atlante-"))
     atl = os.path.join(cartella, "atlante")
     mini = os.path.join(cartella, "miniature")
     html = os.path.join(cartella, "tavolahtmvel")
