@@ -5,6 +5,7 @@
 #include "app/ModtavolaVel.h"
 #include "main_window/Tavolavel.h"
 #include "music/FMMediaVel.h"
+#include "toolkit/Casuale.h"
 #include "toolkit/Registro.h"
 
 using namespace ModtavolaVel;
@@ -37,9 +38,17 @@ void Tavolavel::Labstampa_Click() {}
 // Music switches.
 // ---------------------------------------------------------------------------
 
-void Tavolavel::Label3_Click() {}
+void Tavolavel::Label3_Click() {
+    Image7.setPicture(forma::LoadPicture(QStringLiteral("atlante\\altoparlanti1.jpg")));
+    forma::Randomize();
+    brano = forma::BranoCasuale();
+    forma::Finestra<FMMediaVel>().Command1.setValue(true);
+}
 
-void Tavolavel::Label4_Click() {}
+void Tavolavel::Label4_Click() {
+    Image7.setPicture(forma::LoadPicture(QStringLiteral("atlante\\altoparlanti2.jpg")));
+    forma::Finestra<FMMediaVel>().Command2.setValue(true);
+}
 
 // ---------------------------------------------------------------------------
 // Exit.

@@ -11,6 +11,7 @@
 #include "main_window/CatalogoCarte.h"
 #include "main_window/Tavolavel.h"
 #include "tests/support/CartellaDiLavoro.h"
+#include "toolkit/MMControl.h"
 #include "toolkit/Processo.h"
 #include "toolkit/Registro.h"
 
@@ -27,6 +28,8 @@ protected:
                                  "altoparlanti1.jpg", "altoparlanti2.jpg", "collegamenti.gif"})
             cartella.figura(QStringLiteral("atlante/") + QLatin1String(nome), 12, 4);
         forma::SostituisciEnd([this] { ++fine; });
+        // Tests play their music to nowhere, silently.
+        forma::MMControl::setAudioDisabled(true);
     }
     ~FinestraPrincipale() override {
         forma::DistruggiTutte();

@@ -1,0 +1,398 @@
+// The multimedia control against the real synthesizer, rendering to nowhere
+// and faster than real time, with small MIDI files written here.
+#include "toolkit/MMControl.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/MidiProva.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+using forma::MMControl;
+
+namespace {
+
+constexpr double VelocitaProve = 20.0;
+
+// Runs the event loop until the condition holds or the time is up.
+bool attendi(const std::function<bool()>& condizione, int millisecondi) {
+    QElapsedTimer orologio;
+    orologio.start();
+    while (!condizione()) {
+        if (orologio.elapsed() > millisecondi) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+// Runs the event loop for a while, checking something all along.
+void scorri(int millisecondi, const std::function<void()>& controllo) {
+    QElapsedTimer orologio;
+    orologio.start();
+    while (orologio.elapsed() < millisecondi) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        controllo();
+        QThread::msleep(2);
+    }
+    controllo();
+}
+
+// Runs the event loop for a while; the first mode that differed from the
+// expected one, or the expected one when the mode never left it.
+int modoDurante(const MMControl& controllo, int atteso, int millisecondi) {
+    int trovato = atteso;
+    scorri(millisecondi, [&] {
+        if (trovato == atteso) trovato = controllo.Mode();
+    });
+    return trovato;
+}
+
+using prova::midi;
+
+void scrivi(const QString& percorso, const QByteArray& dati) {
+    QDir().mkpath(QFileInfo(percorso).path());
+    QFile file(percorso);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << percorso.toStdString();
+    file.write(dati);
+}
+
+int righe(const std::string& testo) {
+    int n = 0;
+    for (char c : testo) n += c == '\n';
+    return n;
+}
+
+class MMControlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(cartella.isValid());
+        breve = cartella.filePath(QStringLiteral("breve.mid"));
+        lungo = cartella.filePath(QStringLiteral("lungo.mid"));
+        scrivi(breve, midi(0.3));
+        scrivi(lungo, midi(6.0));  // 0.3 s at the test speed
+        MMControl::setAudioDisabled(true);
+        MMControl::setRenderSpeed(VelocitaProve);
+    }
+
+    void TearDown() override {
+        MMControl::setAudioDisabled(true);
+        MMControl::setRenderSpeed(VelocitaProve);
+    }
+
+    QTemporaryDir cartella;
+    QString breve;
+    QString lungo;
+};
+
+// Open, Play, the natural end and Close, with the status event raised from
+// the event loop while the device reads 525, never inside a command.
+TEST_F(MMControlTest, BranoSuonatoFinoAllaFine) {
+    MMControl controllo;
+    bool inComando = false;
+    int eventi = 0;
+    std::vector<int> modiAllEvento;
+    controllo.StatusUpdate = [&] {
+        EXPECT_FALSE(inComando) << "status event raised inside a command";
+        ++eventi;
+        modiAllEvento.push_back(controllo.Mode());
+    };
+    auto comando = [&](const char* parola) {
+        inComando = true;
+        controllo.setCommand(QString::fromLatin1(parola));
+        inComando = false;
+    };
+
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoNonAperto);
+    controllo.setFileName(breve);
+    comando("Open");
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoPronto);
+    comando("Play");
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoInRiproduzione);
+    EXPECT_EQ(eventi, 0);
+
+    ASSERT_TRUE(attendi([&] { return eventi > 0; }, 5000)) << "the track never ended";
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
+    ASSERT_EQ(modiAllEvento.size(), 1u);
+    EXPECT_EQ(modiAllEvento[0], MMControl::ModoFermo);
+
+    comando("Close");
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoNonAperto);
+    scorri(200, [] {});
+    EXPECT_EQ(eventi, 1);
+}
+
+// The music window's chain: at the end, close, open and play again from the
+// status event; it keeps running, one track after the other, until a Close.
+TEST_F(MMControlTest, CatenaDallEventoDiStato) {
+    MMControl controllo;
+    int finiti = 0;
+    controllo.StatusUpdate = [&] {
+        if (controllo.Mode() != MMControl::ModoFermo) return;
+        ++finiti;
+        controllo.setCommand(QStringLiteral("close"));
+        controllo.setFileName(breve);
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+    };
+    controllo.setFileName(breve);
+    controllo.setCommand(QStringLiteral("Open"));
+    controllo.setCommand(QStringLiteral("Play"));
+    ASSERT_TRUE(attendi([&] { return finiti >= 3; }, 10000)) << "chain stopped after " << finiti;
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoInRiproduzione);
+
+    controllo.setCommand(QStringLiteral("Close"));
+    const int allaChiusura = finiti;
+    EXPECT_EQ(modoDurante(controllo, MMControl::ModoNonAperto, 300), MMControl::ModoNonAperto);
+    EXPECT_EQ(finiti, allaChiusura);
+}
+
+// Stopping a track before its end must never read as a finished track.
+TEST_F(MMControlTest, ChiusoPrimaDellaFineNonEFinito) {
+    struct Caso {
+        const char* nome;
+        std::function<void(MMControl&)> dopoPlay;
+        int modoAtteso;
+    };
+    const std::vector<Caso> casi = {
+        {"close", [](MMControl& c) { c.setCommand(QStringLiteral("Close")); }, MMControl::ModoNonAperto},
+        {"close then open again",
+         [](MMControl& c) {
+             c.setCommand(QStringLiteral("Close"));
+             c.setCommand(QStringLiteral("Open"));
+         },
+         MMControl::ModoPronto},
+        {"open again while playing", [](MMControl& c) { c.setCommand(QStringLiteral("Open")); },
+         MMControl::ModoPronto},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        MMControl controllo;
+        int eventi = 0;
+        controllo.StatusUpdate = [&] { ++eventi; };
+        controllo.setFileName(lungo);
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+        scorri(60, [] {});
+        ASSERT_EQ(controllo.Mode(), MMControl::ModoInRiproduzione);
+        caso.dopoPlay(controllo);
+        // Well past the end the track would have had.
+        EXPECT_EQ(modoDurante(controllo, caso.modoAtteso, 700), caso.modoAtteso);
+        EXPECT_EQ(eventi, 0);
+    }
+}
+
+// Play while playing goes on; Play after the end starts the track again.
+TEST_F(MMControlTest, PlayRipetuto) {
+    MMControl controllo;
+    int eventi = 0;
+    controllo.StatusUpdate = [&] { ++eventi; };
+    controllo.setFileName(breve);
+    controllo.setCommand(QStringLiteral("Open"));
+    controllo.setCommand(QStringLiteral("Play"));
+    controllo.setCommand(QStringLiteral("Play"));
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoInRiproduzione);
+    ASSERT_TRUE(attendi([&] { return eventi == 1; }, 5000));
+    controllo.setCommand(QStringLiteral("Play"));
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoInRiproduzione);
+    ASSERT_TRUE(attendi([&] { return eventi == 2; }, 5000));
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
+}
+
+// Without a sound device the tracks still take their own time: two tracks
+// started together, one a second longer, end a second apart.
+TEST_F(MMControlTest, TempoReale) {
+    MMControl::setRenderSpeed(1.0);
+    const QString piuLungo = cartella.filePath(QStringLiteral("secondo.mid"));
+    scrivi(piuLungo, midi(1.3));
+    MMControl primo, secondo;
+    qint64 finePrimo = -1, fineSecondo = -1;
+    QElapsedTimer orologio;
+    primo.StatusUpdate = [&] { finePrimo = orologio.elapsed(); };
+    secondo.StatusUpdate = [&] { fineSecondo = orologio.elapsed(); };
+    primo.setFileName(breve);
+    secondo.setFileName(piuLungo);
+    primo.setCommand(QStringLiteral("Open"));
+    secondo.setCommand(QStringLiteral("Open"));
+    orologio.start();
+    primo.setCommand(QStringLiteral("Play"));
+    secondo.setCommand(QStringLiteral("Play"));
+    ASSERT_TRUE(attendi([&] { return finePrimo >= 0 && fineSecondo >= 0; }, 10000));
+    EXPECT_GE(finePrimo, 300);
+    EXPECT_NEAR(double(fineSecondo - finePrimo), 1000.0, 250.0);
+}
+
+// A file that cannot be played: Open fails with one line on stderr, the
+// device stays not open, Play does nothing and no status event follows.
+TEST_F(MMControlTest, FileMancantiOGuasti) {
+    const QByteArray buono = midi(0.3);
+    QByteArray senzaFine = buono;
+    senzaFine.chop(4);  // the end-of-track event gone
+    senzaFine[21] = char(senzaFine[21] - 4);
+    QByteArray traccaCorta = buono;
+    traccaCorta.chop(10);
+    QByteArray smpte = buono;
+    smpte[12] = char(0xE7);
+    struct Caso {
+        const char* nome;
+        const char* file;
+        std::optional<QByteArray> contenuto;  // none: not written at all
+    };
+    const std::vector<Caso> casi = {
+        {"missing file", "manca.mid", std::nullopt},
+        {"empty file", "vuoto.mid", QByteArray()},
+        {"text file", "testo.mid", QByteArray("Questo non e' un brano musicale.\n")},
+        {"header only", "testa.mid", buono.left(14)},
+        {"track shorter than its length", "corta.mid", traccaCorta},
+        {"track without its end", "senzafine.mid", senzaFine},
+        {"timecode division", "smpte.mid", smpte},
+        {"a folder", "cartella.mid", std::nullopt},
+    };
+    QDir(cartella.path()).mkdir(QStringLiteral("cartella.mid"));
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        const QString percorso = cartella.filePath(QString::fromLatin1(caso.file));
+        if (caso.contenuto) scrivi(percorso, *caso.contenuto);
+        MMControl controllo;
+        int eventi = 0;
+        controllo.StatusUpdate = [&] { ++eventi; };
+        controllo.setFileName(percorso);
+        testing::internal::CaptureStderr();
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+        const std::string errori = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(righe(errori), 1) << errori;
+        EXPECT_NE(errori.find(caso.file), std::string::npos) << errori;
+        EXPECT_EQ(modoDurante(controllo, MMControl::ModoNonAperto, 150), MMControl::ModoNonAperto);
+        EXPECT_EQ(eventi, 0);
+    }
+}
+
+// A failed Open after a good track leaves the device closed, not finished;
+// the next Open of a good file works again.
+TEST_F(MMControlTest, OpenFallitoDopoUnBrano) {
+    MMControl controllo;
+    int eventi = 0;
+    controllo.StatusUpdate = [&] { ++eventi; };
+    controllo.setFileName(breve);
+    controllo.setCommand(QStringLiteral("Open"));
+    controllo.setCommand(QStringLiteral("Play"));
+    ASSERT_TRUE(attendi([&] { return eventi == 1; }, 5000));
+    controllo.setFileName(cartella.filePath(QStringLiteral("manca.mid")));
+    testing::internal::CaptureStderr();
+    controllo.setCommand(QStringLiteral("Open"));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoNonAperto);
+    controllo.setFileName(breve);
+    controllo.setCommand(QStringLiteral("Open"));
+    controllo.setCommand(QStringLiteral("Play"));
+    ASSERT_TRUE(attendi([&] { return eventi == 2; }, 5000));
+}
+
+// The command words are taken in any case; Close of a device that is not
+// open does nothing and says nothing.
+TEST_F(MMControlTest, ParoleDiComando) {
+    struct Caso {
+        const char* apri;
+        const char* suona;
+        const char* chiudi;
+    };
+    const std::vector<Caso> casi = {
+        {"Open", "Play", "Close"},
+        {"open", "play", "close"},
+        {"OPEN", "PLAY", "CLOSE"},
+        {"oPeN", "pLaY", "cLoSe"},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.apri);
+        MMControl controllo;
+        testing::internal::CaptureStderr();
+        controllo.setCommand(QString::fromLatin1(caso.chiudi));
+        controllo.setCommand(QString::fromLatin1(caso.chiudi));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(controllo.Mode(), MMControl::ModoNonAperto);
+        controllo.setFileName(breve);
+        controllo.setCommand(QString::fromLatin1(caso.apri));
+        EXPECT_EQ(controllo.Mode(), MMControl::ModoPronto);
+        controllo.setCommand(QString::fromLatin1(caso.suona));
+        EXPECT_EQ(controllo.Mode(), MMControl::ModoInRiproduzione);
+        controllo.setCommand(QString::fromLatin1(caso.chiudi));
+        EXPECT_EQ(controllo.Mode(), MMControl::ModoNonAperto);
+    }
+}
+
+// Track names as the program writes them: backslashes, and letters whose
+// case need not match the files on disk.
+TEST_F(MMControlTest, PercorsiConBarreRovesciate) {
+    scrivi(cartella.filePath(QStringLiteral("Suoni900/Brano.MID")), midi(0.3));
+    const QString prima = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(cartella.path()));
+    struct Caso {
+        const char* nome;
+        bool apre;
+    };
+    const std::vector<Caso> casi = {
+        {"Suoni900\\Brano.MID", true},
+        {"suoni900\\brano.mid", true},
+        {"SUONI900\\BRANO.MID", true},
+        {"suoni900/brano.mid", true},
+        {"suoni900\\altro.mid", false},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        MMControl controllo;
+        controllo.setFileName(QString::fromLatin1(caso.nome));
+        testing::internal::CaptureStderr();
+        controllo.setCommand(QStringLiteral("Open"));
+        const std::string errori = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(controllo.Mode(), caso.apre ? MMControl::ModoPronto : MMControl::ModoNonAperto);
+        EXPECT_EQ(righe(errori), caso.apre ? 0 : 1) << errori;
+        controllo.setCommand(QStringLiteral("Close"));
+    }
+    QDir::setCurrent(prima);
+}
+
+// On a machine without any sound device, the output chosen by itself plays
+// the tracks all the same, and says once that there is no sound.
+TEST_F(MMControlTest, SenzaDispositivoAudio) {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir(QStringLiteral("/dev/snd")).exists() ||
+        (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/pulse/native"))) ||
+        qEnvironmentVariableIsSet("PULSE_SERVER"))
+        GTEST_SKIP() << "this machine has a sound device";
+    MMControl::setAudioDisabled(false);
+    MMControl controllo;
+    int eventi = 0;
+    controllo.StatusUpdate = [&] { ++eventi; };
+    controllo.setFileName(breve);
+    testing::internal::CaptureStderr();
+    for (int volta = 1; volta <= 2; ++volta) {
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+        ASSERT_TRUE(attendi([&] { return eventi == volta; }, 5000));
+        controllo.setCommand(QStringLiteral("Close"));
+    }
+    const std::string errori = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(righe(errori), 1) << errori;
+    EXPECT_NE(errori.find("no audio device"), std::string::npos) << errori;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,94 @@
+// The multimedia control: a MIDI player driven like the old command-string
+// device. A file name is given, then the words "Open", "Play" and "Close" (in
+// any case); the mode tells whether the device is open, playing, or stopped
+// at the end of its track, and the status event reports the end of a track.
+//
+// Behind it runs a software synthesizer with a General MIDI SoundFont. Sound
+// goes to the desktop's sound server or to ALSA; with neither, the tracks
+// still play in real time (they open, run and end) and make no sound.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QTimer;
+
+namespace forma {
+
+class MMControl : public QObject {
+    Q_OBJECT
+
+public:
+    // The device's modes, with the numbers of the old device.
+    enum Modo {
+        ModoNonAperto = 524,     // no device open
+        ModoFermo = 525,         // open, and its track has played to its end
+        ModoInRiproduzione = 526,
+        ModoPronto = 530,        // open, not yet played
+    };
+
+    explicit MMControl(QObject* parent = nullptr);
+    ~MMControl() override;
+
+    QString FileName() const { return fileName_; }
+    void setFileName(const QString& nome) { fileName_ = nome; }
+
+    // Kept for the caller; every command here completes before it returns
+    // and reports nothing, so they change nothing.
+    bool Notify() const { return notify_; }
+    void setNotify(bool valore) { notify_ = valore; }
+    bool Wait() const { return wait_; }
+    void setWait(bool valore) { wait_ = valore; }
+    bool Shareable() const { return shareable_; }
+    void setShareable(bool valore) { shareable_ = valore; }
+
+    // "Open", "Play" or "Close", in any case of writing.
+    //  Open:  opens FileName (a designed path such as "suoni900\\air.mid").
+    //         A missing or invalid MIDI file leaves the device not open and
+    //         says so on one line of stderr.
+    //  Play:  starts the open track from its beginning, in the background;
+    //         nothing when nothing is open or the track is already playing.
+    //  Close: stops the track and closes the device; nothing when not open.
+    void setCommand(const QString& comando);
+
+    // One of Modo.
+    int Mode() const;
+
+    // The status event: raised from the event loop (never inside a command)
+    // once a track has played to its end, while the device is still open.
+    std::function<void()> StatusUpdate;
+
+    // Output of the devices opened from now on: with audio disabled the
+    // tracks are rendered to nowhere. Tests disable it, and may render
+    // faster than real time by a factor (1 = real time).
+    static void setAudioDisabled(bool disabilitato);
+    static void setRenderSpeed(double fattore);
+
+private:
+    struct Motore;
+
+    void apri();
+    void suona();
+    void chiudi();
+    void fermaResa();
+    void controllaFine();
+
+    QString fileName_;
+    bool notify_ = false;
+    bool wait_ = false;
+    bool shareable_ = false;
+
+    bool aperto_ = false;
+    bool inRiproduzione_ = false;
+    bool finito_ = false;
+    unsigned generazione_ = 0;
+    QByteArray brano_;
+    std::unique_ptr<Motore> motore_;
+    QTimer* sorveglianza_ = nullptr;
+};
+
+}  // namespace forma
