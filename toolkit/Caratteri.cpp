@@ -15,13 +15,13 @@ struct Sostituto {
 };
 
 // Substitutes are fixed, so the screen looks the same on every machine that
-// ran the set-up: Liberation (metric twins of the classic faces), URW Gothic
+// ran the set-up: Liberation (metric twins of the classic faces), TeX Gyre Adventor
 // for the geometric faces, Comic Neue for the handwriting face.
 constexpr Sostituto sostituti[] = {
     {"Arial", {"Liberation Sans", "DejaVu Sans", nullptr}},
     {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans", nullptr}},
-    {"Kabel Bk BT", {"URW Gothic", "DejaVu Sans", nullptr}},
-    {"Futura Lt BT", {"URW Gothic", "DejaVu Sans", nullptr}},
+    {"Kabel Bk BT", {"TeX Gyre Adventor", "URW Gothic", "DejaVu Sans"}},
+    {"Futura Lt BT", {"TeX Gyre Adventor", "URW Gothic", "DejaVu Sans"}},
     {"Comic Sans MS", {"Comic Neue", "DejaVu Sans", nullptr}},
     {"Italic", {"Liberation Serif", "DejaVu Serif", nullptr}},
 };

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "toolkit/Twips.h"
 
@@ -18,6 +19,9 @@ void Form::setBackColor(Colore c) {
 }
 
 void Form::Show() {
+    // Without a window manager the full-screen state alone is not honoured:
+    // take the screen's geometry as well.
+    if (QScreen* s = screen()) setGeometry(s->geometry());
     showFullScreen();
     raise();
     activateWindow();

@@ -3,11 +3,50 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 
 #include "toolkit/Caratteri.h"
 #include "toolkit/Twips.h"
 
 namespace forma {
+
+namespace {
+
+// The lines of a caption as the old labels broke them: at the caption's own
+// line ends and, when wrapping, only at blanks. A word wider than the label
+// stays whole (the label clips it), never split at a dot or a hyphen.
+QStringList righe(const QFontMetrics& fm, const QString& testo, int larghezza, bool avvolgi) {
+    QString normale = testo;
+    normale.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList paragrafi = normale.split(QLatin1Char('\n'));
+    if (!avvolgi) return paragrafi;
+    QStringList risultato;
+    for (const QString& paragrafo : paragrafi) {
+        QString riga;
+        qsizetype i = 0;
+        while (i < paragrafo.size()) {
+            // Next word with the blanks before it.
+            qsizetype j = i;
+            while (j < paragrafo.size() && paragrafo[j] == QLatin1Char(' ')) ++j;
+            while (j < paragrafo.size() && paragrafo[j] != QLatin1Char(' ')) ++j;
+            const QString pezzo = paragrafo.mid(i, j - i);
+            if (!riga.isEmpty() && fm.horizontalAdvance(riga + pezzo) > larghezza) {
+                risultato << riga;
+                // The new line starts with the word, without the blanks before it.
+                qsizetype inizio = 0;
+                while (inizio < pezzo.size() && pezzo[inizio] == QLatin1Char(' ')) ++inizio;
+                riga = pezzo.mid(inizio);
+            } else {
+                riga += pezzo;
+            }
+            i = j;
+        }
+        risultato << riga;
+    }
+    return risultato;
+}
+
+}  // namespace
 
 Label::Label(QWidget* padre) : Controllo(padre) { aggiornaFont(); }
 
@@ -91,29 +130,26 @@ void Label::aggiornaFont() {
 }
 
 int Label::flagsTesto() const {
-    int flags = Qt::AlignTop;
-    if (alignment_ == vbCenter)
-        flags |= Qt::AlignHCenter;
-    else if (alignment_ == vbRightJustify)
-        flags |= Qt::AlignRight;
-    else
-        flags |= Qt::AlignLeft;
-    // A label that is not sized to its caption wraps it within its width.
-    if (!autoSize_ || wordWrap_) flags |= Qt::TextWordWrap;
-    return flags;
+    if (alignment_ == vbCenter) return Qt::AlignHCenter;
+    if (alignment_ == vbRightJustify) return Qt::AlignRight;
+    return Qt::AlignLeft;
 }
+
+// A label that is not sized to its caption wraps it within its width.
+bool Label::avvolge() const { return !autoSize_ || wordWrap_; }
 
 void Label::adattaDimensioni() {
     if (!autoSize_) return;
     const QFontMetrics fm(font());
-    QRect r;
+    const QStringList linee = righe(fm, caption_, std::max(1, pixel(Width())), wordWrap_);
+    const int altezza = static_cast<int>(linee.size()) * fm.height();
     if (wordWrap_) {
-        r = fm.boundingRect(QRect(0, 0, std::max(1, pixel(Width())), 100000), flagsTesto(), caption_);
-        impostaDimensioniPixel(pixel(Width()), std::max(r.height(), fm.height()));
+        impostaDimensioniPixel(pixel(Width()), altezza);
         return;
     }
-    r = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, caption_);
-    impostaDimensioniPixel(std::max(r.width(), 1), std::max(r.height(), fm.height()));
+    int larghezza = 1;
+    for (const QString& l : linee) larghezza = std::max(larghezza, fm.horizontalAdvance(l));
+    impostaDimensioniPixel(larghezza, altezza);
 }
 
 void Label::changeEvent(QEvent* e) {
@@ -126,15 +162,24 @@ void Label::paintEvent(QPaintEvent*) {
     if (backStyle_ == vbOpaque) p.fillRect(rect(), qcolore(backColor_));
     if (caption_.isEmpty()) return;
     p.setFont(font());
+    const QFontMetrics fm(font());
+    const QStringList linee = righe(fm, caption_, width(), avvolge());
+    auto disegna = [&](QPoint scarto) {
+        int y = 0;
+        for (const QString& l : linee) {
+            p.drawText(QRect(0, y, width(), fm.height()).translated(scarto), flagsTesto() | Qt::AlignTop, l);
+            y += fm.height();
+        }
+    };
     if (isEnabled()) {
         p.setPen(qcolore(foreColor_));
-        p.drawText(rect(), flagsTesto(), caption_);
+        disegna(QPoint());
     } else {
         // Disabled captions are drawn engraved, as the old forms did.
         p.setPen(qcolore(0xFFFFFF));
-        p.drawText(rect().translated(1, 1), flagsTesto(), caption_);
+        disegna(QPoint(1, 1));
         p.setPen(qcolore(0x808080));
-        p.drawText(rect(), flagsTesto(), caption_);
+        disegna(QPoint());
     }
 }
 

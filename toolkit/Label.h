@@ -53,6 +53,7 @@ private:
     void adattaDimensioni();
     void aggiornaFont();
     int flagsTesto() const;
+    bool avvolge() const;
 
     QString caption_;
     Colore foreColor_ = ColoreTestoPulsante;

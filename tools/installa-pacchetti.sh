@@ -3,7 +3,7 @@
 # they are missing. Extra packages can be named as arguments.
 set -e
 PACCHETTI="cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libfluidsynth-dev fluid-soundfont-gm fonts-liberation fonts-dejavu-core fonts-urw-base35 fonts-comic-neue $*"
+  libfluidsynth-dev fluid-soundfont-gm fonts-liberation fonts-dejavu-core fonts-texgyre fonts-comic-neue $*"
 MANCANTI=""
 for p in $PACCHETTI; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MANCANTI="$MANCANTI $p"
