@@ -2,13 +2,23 @@
 // twips. The screen works in logical pixels, 15 twips each.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 
 namespace forma {
 
 inline constexpr float TwipsPerPixel = 15.0f;
 
-inline int pixel(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+// Beyond the widest geometry a widget can take (Qt's 2^24 - 1 pixels) a place
+// or size stays at that limit: the twips keep their value, the pixels stay in
+// range whatever the twips grew to (even infinity).
+inline constexpr float PixelMassimi = 16777215.0f;
+
+inline int pixel(float twips) {
+    const float p = twips / TwipsPerPixel;
+    if (std::isnan(p)) return 0;
+    return static_cast<int>(std::lround(std::clamp(p, -PixelMassimi, PixelMassimi)));
+}
 inline float twips(int pixel) { return static_cast<float>(pixel) * TwipsPerPixel; }
 inline float twips(double pixel) { return static_cast<float>(pixel * TwipsPerPixel); }
 
