@@ -235,12 +235,22 @@ TEST(Stampa, SuFilePdfScriveUnPdfConLImmagine) {
 }
 
 TEST(Stampa, SenzaStampantePredefinitaELUnFallimento) {
-    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+    // A default that names no printer: the same as having none.
+    qputenv("LPDEST", "nessuna-stampante-cartaviva");
+    qputenv("PRINTER", "nessuna-stampante-cartaviva");
+    const bool senza = QPrinterInfo::defaultPrinter().isNull();
+    if (!senza) {
+        qunsetenv("LPDEST");
+        qunsetenv("PRINTER");
+        GTEST_SKIP() << "a default printer is still seen";
+    }
     QImage img(20, 10, QImage::Format_RGB32);
     img.fill(Qt::blue);
     QString errore;
     EXPECT_FALSE(forma::StampaImmagine(img, &errore));
     EXPECT_FALSE(errore.isEmpty());
+    qunsetenv("LPDEST");
+    qunsetenv("PRINTER");
 }
 
 }  // namespace
