@@ -20,7 +20,12 @@ using namespace ModtavolaVel;
 // Chronology.
 // ---------------------------------------------------------------------------
 
-void Tavolavel::Labcronol_Click() {}
+void Tavolavel::Labcronol_Click() {
+    // Opens the chronology (created and loaded at its first opening); the
+    // chronology's library provides it.
+    void ApriCronologia();
+    ApriCronologia();
+}
 
 // ---------------------------------------------------------------------------
 // Animated series.
