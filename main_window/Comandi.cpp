@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "app/ModtavolaVel.h"
+#include "credits/Collaborvel.h"
 #include "main_window/Tavolavel.h"
 #include "music/FMMediaVel.h"
 #include "print/Stampavel.h"
@@ -37,7 +38,7 @@ void Tavolavel::Labanimazioni_Click() {}
 // Credits.
 // ---------------------------------------------------------------------------
 
-void Tavolavel::LabCOLLABOR_Click() {}
+void Tavolavel::LabCOLLABOR_Click() { forma::Finestra<Collaborvel>().Show(); }
 
 // ---------------------------------------------------------------------------
 // Print: the map shown, copied into the print window.
