@@ -441,4 +441,3 @@ void Cronologiavel::ImageStampa_Click() {
     if (!forma::PrintForm(pagina)) forma::MsgBox(QStringLiteral("Problema di stampa nella stampante utilizzata."));
 }
 
-void ApriCronologia() { forma::Finestra<Cronologiavel>().Show(); }

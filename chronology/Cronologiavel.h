@@ -96,6 +96,3 @@ private:
     void scegliCarta(int riga);
 };
 
-// Shows the chronology, creating and loading it at the first call: what the
-// main window's "Chronology" label does.
-void ApriCronologia();

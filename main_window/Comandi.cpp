@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "app/ModtavolaVel.h"
+#include "chronology/Cronologiavel.h"
 #include "credits/Collaborvel.h"
 #include "main_window/Tavolavel.h"
 #include "music/FMMediaVel.h"
@@ -21,12 +22,7 @@ using namespace ModtavolaVel;
 // Chronology.
 // ---------------------------------------------------------------------------
 
-void Tavolavel::Labcronol_Click() {
-    // Opens the chronology (created and loaded at its first opening); the
-    // chronology's library provides it.
-    void ApriCronologia();
-    ApriCronologia();
-}
+void Tavolavel::Labcronol_Click() { forma::Finestra<Cronologiavel>().Show(); }
 
 // ---------------------------------------------------------------------------
 // Animated series.

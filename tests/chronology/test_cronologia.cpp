@@ -304,10 +304,18 @@ TEST_F(Cronologia, UnaStampaFallitaDaUnMessaggioPerOgniClic) {
 }
 
 TEST_F(Cronologia, SenzaStampantePredefinitaIlMessaggio) {
-    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
-    mostra();
-    Cronologiavel& c = apri();
-    clic(c, c.ImageStampa);
+    // A default that names no printer: the same as having none.
+    qputenv("LPDEST", "nessuna-stampante-cartaviva");
+    qputenv("PRINTER", "nessuna-stampante-cartaviva");
+    const bool senza = QPrinterInfo::defaultPrinter().isNull();
+    if (senza) {
+        mostra();
+        Cronologiavel& c = apri();
+        clic(c, c.ImageStampa);
+    }
+    qunsetenv("LPDEST");
+    qunsetenv("PRINTER");
+    if (!senza) GTEST_SKIP() << "a default printer is still seen";
     ASSERT_EQ(messaggi.size(), 1u);
     EXPECT_EQ(messaggi[0].prompt, QStringLiteral("Problema di stampa nella stampante utilizzata."));
     EXPECT_TRUE(messaggi[0].titolo.isEmpty());
