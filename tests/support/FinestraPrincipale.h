@@ -18,7 +18,7 @@
 namespace prova {
 
 class FinestraPrincipale : public ::testing::Test {
-protected:
+public:
     FinestraPrincipale() {
         for (const SchedaCarta& s : CatalogoCarte) {
             cartella.figura(QString::fromUtf8(s.fileCarta).replace('\\', '/'), 20, 13);
