@@ -19,7 +19,10 @@ void Tavolavel::Labcronol_Click() {}
 // Animated series.
 // ---------------------------------------------------------------------------
 
-void Tavolavel::Labanimazioni_Click() {}
+#include "animation/mapanimVel.h"
+
+// Opens the animation window; after its Back this builds it afresh.
+void Tavolavel::Labanimazioni_Click() { forma::Finestra<mapanimVel>().Show(); }
 
 // ---------------------------------------------------------------------------
 // Credits.
