@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QString>
 
+#include "animation/mapanimVel.h"
 #include "app/ModtavolaVel.h"
 #include "chronology/Cronologiavel.h"
 #include "credits/Collaborvel.h"
@@ -28,7 +29,8 @@ void Tavolavel::Labcronol_Click() { forma::Finestra<Cronologiavel>().Show(); }
 // Animated series.
 // ---------------------------------------------------------------------------
 
-void Tavolavel::Labanimazioni_Click() {}
+// Opens the animation window; after its Back this builds it afresh.
+void Tavolavel::Labanimazioni_Click() { forma::Finestra<mapanimVel>().Show(); }
 
 // ---------------------------------------------------------------------------
 // Credits.

@@ -24,6 +24,7 @@ constexpr Sostituto sostituti[] = {
     {"Futura Lt BT", {"TeX Gyre Adventor", "URW Gothic", "DejaVu Sans"}},
     {"Comic Sans MS", {"Comic Neue", "DejaVu Sans", nullptr}},
     {"Italic", {"Liberation Serif", "DejaVu Serif", nullptr}},
+    {"Lucida Sans Unicode", {"DejaVu Sans", "Liberation Sans", nullptr}},
 };
 
 }  // namespace

@@ -58,4 +58,8 @@ void Distruggi() {
 // Destroys every window at once (end of the program, or between tests).
 void DistruggiTutte();
 
+// Something a window keeps beyond its own life (its tables, say) and that
+// goes with the windows when they are all destroyed.
+inline void AllaDistruzioneDiTutte(std::function<void()> f) { dettaglio::registraDistruttore(std::move(f)); }
+
 }  // namespace forma
