@@ -1,10 +1,57 @@
 // Map 154 (1882 AD): overlay labels and descriptions.
-// Not written yet: the empty content leaves the overlay as the previous map left it.
 #include "maps/ContenutoCarta.h"
 
 namespace contenuti {
+namespace {
+// All 36 labels are written, so nothing of the previous map stays on the
+// overlay; labels this map does not name get the empty caption.
+constexpr EtichettaCarta etichette[] = {
+    // indice, {Top, Left}, ForeColor, {it, fr, es, en}
+    {0, Posizione{4320, 5880}, 0x000000, {"R.d'Italia", "R.d'Italie", "R.de Italia", "Kdm of Italy"}},
+    {1, Posizione{4200, 6600}, 0x000000, {"Montenegro", "Montenegro", "Montenegro", "Montenegro"}},
+    {2, Posizione{3960, 3720}, 0x000000, {"Portogallo", "Portugal", "Portugal", "Portugal"}},
+    {3, Posizione{4080, 7200}, 0x000000, {"Bulgaria", "Bulgarie", "Bulgaria", "Bulgaria"}},
+    {4, Posizione{5160, 5280}, 0xFFFFFF, {"Tunisia-Fr.", "Tunisie-Fr.", "Túnez -Fr.", "Tunisia-Fr."}},
+    {5, Posizione{1920, 4200}, 0x000000, {"Irlanda", "Irlande", "Irlanda", "Ireland"}},
+    {6, Posizione{2775, 5760}, 0x000000, {"Impero Tedesco", "Empire Allemand", "Imperio Germànico", "Germanic Empire"}},
+    {7, Posizione{3840, 7200}, 0x000000, {"Romania", "Romanie", "Rumanía", "Romania"}},
+    {8, Posizione{1800, 4680}, 0x000000, {"Scozia", "Ecosse", "Escocia", "Scotland"}},
+    {9, Posizione{2240, 4680}, 0x000000, {"Regno Unito", "Royaume Uni", "Reino Unido", "United kingdom"}},
+    {10, Posizione{1320, 5880}, 0x000000, {"Norvegia", "Norvège", "Noruega", "Norway"}},
+    {11, Posizione{2640, 5280}, 0xFF0000, {"Olanda", "Hollande", "Holanda", "Holland"}},
+    {12, Posizione{3960, 6840}, 0xFFFFFF, {"Serbia", "Serbie", "Serbia", "Serbia"}},
+    {13, Posizione{1520, 5880}, 0x000000, {"R.di Svezia", "R.de Suède", "R.di Suecia", "Sweden Kdm"}},
+    {14, Posizione{5760, 6600}, 0x000000, {"", "", "", ""}},
+    {15, Posizione{4560, 7680}, 0xFFFFFF, {"Impero Ottomano", "Empire Ottoman", "Imperio Otomano", "Ottoman Empire"}},
+    {16, Posizione{1920, 8160}, 0xFFFFFF, {"Impero Russo", "Empire Russe", "Imperio Ruso", "Russian Empire"}},
+    {17, Posizione{4560, 10440}, 0x000000, {"Stati Persiani", "Etats Persiens", "Estados Persas", "Persian States"}},
+    {18, Posizione{5760, 6000}, 0xFFFFFF, {"", "", "", ""}},
+    {19, Posizione{4200, 3960}, 0x000000, {"R.di Spagna", "R.d'Espagne", "R.de España", "Kdm of Spain"}},
+    {20, Posizione{5040, 3720}, 0x000000, {"R.Marocco", "R. du Maroc", "R.de Marruecos", "Morocco Kdm"}},
+    {21, Posizione{360, 4440}, 0x000000, {"(Dan)", "(Dan)", "(Dan)", "(Den)"}},
+    {22, Posizione{2500, 4560}, 0x000000, {"Galles", "Galles", "Gales", "Wales"}},
+    {23, Posizione{2880, 5280}, 0x000000, {"Belgio", "Belgique", "Belgica", "Belgique"}},
+    {24, Posizione{5760, 5280}, 0x000000, {"", "", "", ""}},
+    {25, Posizione{5040, 4680}, 0x000000, {"Algeria (Fr)", "Algérie (Fr)", "Algeria (fr)", "Algeria (Fr)"}},
+    {26, Posizione{5760, 7560}, 0x000000, {"", "", "", ""}},
+    {27, Posizione{3480, 5520}, 0xFFFFFF, {"Svizzera", "Suisse", "Suiza", "Switzerl."}},
+    {28, Posizione{4680, 6960}, 0xFFFFFF, {"Grecia", "Grèce", "Grecia", "Greece"}},
+    {29, Posizione{5760, 8640}, 0xFFFFFF, {"", "", "", ""}},
+    {30, Posizione{5760, 9000}, 0x0000FF, {"", "", "", ""}},
+    {31, Posizione{5520, 6840}, 0xFFFFFF, {"", "", "", ""}},
+    {32, Posizione{2040, 5400}, 0x000000, {"R.di Danimarca", "R. de Danemark", "Dinamarca", "Denmark Kdm"}},
+    {33, Posizione{3480, 6120}, 0xFFFFFF, {"Impero Austroungarico", "Empire d'Autriche-Hongrie", "Imp. Austro-Húngaro", "Austro-hungarian Emp."}},
+    {34, Posizione{3240, 4800}, 0x000000, {"Francia (Rep)", "France (Rép)", "Rep. de Francia", "Rep. of France"}},
+    {35, Posizione{5760, 9480}, 0x000000, {"", "", "", ""}},
+};
+}  // namespace
 
 extern const ContenutoCarta dc1882;
-const ContenutoCarta dc1882{{}, NessunaPulizia, {nullptr, nullptr, nullptr, nullptr}};
+const ContenutoCarta dc1882{etichette, NessunaPulizia, {
+    "1882   La Francia, con il consenso dell'Inghilterra, occupa la Tunisia e ne fa un suo protettorato. L'Italia, che aveva le stesse ambizioni e ne resta delusa, si unisce all'alleanza già esistente tra la Germania e l'Austria-Ungheria: nasce così la Triplice Alleanza, fonte di forti tensioni in Europa e una delle cause della Prima Guerra Mondiale. Nello stesso periodo, le potenze europee sono impegnate nella colonizzazione dell'Africa.",  // Italian
+    "1882 La France, avec l'accord de l'Angleterre, occupe la Tunisie et en fait son protectorat. L'Italie, qui nourrissait la même ambition et s'en trouve déçue, rejoint l'alliance qui existait déjà entre l'Allemagne et l'Autriche-Hongrie : ainsi naît la Triple Alliance, source de très fortes tensions en Europe et l'une des causes de la Première Guerre mondiale. À la même époque, toutes les puissances européennes sont engagées dans la colonisation de l'Afrique.",  // French
+    "1882  Francia, con el consentimiento de Inglaterra, ocupa Túnez y lo convierte en su protectorado. Italia, que tenía la misma ambición y se siente desilusionada, se adhiere a la alianza que ya existía entre Alemania y Austria-Hungría: nace así la Triple Alianza, fuente de fuertes tensiones en Europa y una de las causas de la Primera Guerra Mundial. En ese mismo período, las potencias europeas están empeñadas en la colonización de África.",  // Spanish
+    "1882  France, with England's consent, occupies Tunisia and makes it a protectorate. Italy, which had the same ambition and is left disappointed, joins the alliance that already exists between Germany and Austria-Hungary: thus the Triple Alliance is born, a source of strong tensions in Europe and one of the causes of the First World War. In the same period, the European powers are engaged in the colonisation of Africa.",  // English
+}};
 
 }  // namespace contenuti
