@@ -37,10 +37,8 @@ constexpr EtichettaCarta etichette[] = {
 };
 }  // namespace
 
-// Labels 29 to 35 are only made visible here, never emptied: they go on
-// showing whatever captions the map drawn before left on them.
 extern const ContenutoCarta ac301;
-const ContenutoCarta ac301{etichette, NessunaPulizia, {
+const ContenutoCarta ac301{etichette, 29, {
     "301 a.C.    Alla morte di Alessandro, i suoi generali si contendono l'impero che, dopo lunghe lotte, si divide negli stati ellenistici. In India, nelle terre del Magadha, ai Nanda succede la dinastia Maurya: Chandragupta estende l'impero, conquista Afghanistan e Belucistan e toglie il Punjab ai Seleucidi.",  // Italian
     "301 av. J.- C. À la mort d'Alexandre, ses généraux se combattent longtemps et se partagent son empire, qui éclate en divers royaumes hellénistiques. En Inde, sur les terres de Magadha, Chandragupta, fondateur de la dynastie Maurya, qui succède à celle des Nanda, étend son empire : il conquiert l'Afghanistan et le Béloutchistan et prend le Pendjab à Séleucos.",  // French
     "301 a.C. A la muerte de Alejandro, sus generales se disputan el imperio, que tras largas luchas se divide en estados helenísticos. En la India, en el Magadha, los Maurya suceden a los Nanda y Chandragupta amplía el imperio: conquista Afganistán y Belucistán y arrebata el Punjab a los seléucidas.",  // Spanish

@@ -281,7 +281,7 @@ const RigaForma forme[] = {
     {"Carta63", &ac331, 27, 27},
     {"Carta64", &ac329, 27, 27},
     {"Carta65", &ac326, 27, 27},
-    {"Carta66", &ac301, NessunaPulizia, 29},
+    {"Carta66", &ac301, 29, 29},
     {"Carta67", &ac290, 29, 29},
     {"Carta68", &ac264, 32, 32},
     {"Carta69", &ac241, 33, 33},
