@@ -1,10 +1,57 @@
 // Map 133 (1618 AD): overlay labels and descriptions.
-// Not written yet: the empty content leaves the overlay as the previous map left it.
 #include "maps/ContenutoCarta.h"
 
 namespace contenuti {
+namespace {
+// Every label is placed, coloured and captioned, so nothing of the previous map stays.
+// Labels 29, 30 are not used here: they wait below the picture with an empty caption.
+constexpr EtichettaCarta etichette[] = {
+    // indice, {Top, Left}, ForeColor, {it, fr, es, en}
+    {0, Posizione{3600, 6960}, 0xFF0000, {"Transilvania", "Transylvanie", "Transilvania", "Transylvania"}},
+    {1, Posizione{2760, 11040}, 0xFFFFFF, {"Khiva", "Khiva", "Khiva", "Khiva"}},
+    {2, Posizione{3960, 3720}, 0x000000, {"Portogallo", "Portugal", "Portugal", "Portugal"}},
+    {3, Posizione{4560, 5760}, 0x000000, {"R. di Napoli", "R. de Naples", "R. de Napoles", "Kdm of Naples"}},
+    {4, Posizione{3480, 11160}, 0x0000FF, {"Bukhara", "Bukhara", "Bukhara", "Bukhara"}},
+    {5, Posizione{1920, 4200}, 0x000000, {"Irlanda", "Irlande", "Irlanda", "Ireland"}},
+    {6, Posizione{3000, 5640}, 0xFFFFFF, {"Impero R.Germanico", "Empire R.Germanique", "Imperio R.Germanico", "Holy R.Empire"}},
+    {7, Posizione{3480, 7440}, 0x000000, {"Moldavia", "Moldavie", "Moldavia", "Moldavia"}},
+    {8, Posizione{1800, 4680}, 0x000000, {"Scozia", "Ecosse", "Escocia", "Scotland"}},
+    {9, Posizione{2240, 4680}, 0x000000, {"R.d'Inghilterra", "R.d'Angleterre", "R.de Inglaterra", "Kdm of England"}},
+    {10, Posizione{2760, 6600}, 0x000000, {"Polonia", "Pologne", "Polonia", "Poland"}},
+    {11, Posizione{2640, 5280}, 0xFF0000, {"Prov.Un.", "Prov.Un.", "Prov.Un.", "U.Provin"}},
+    {12, Posizione{3645, 5400}, 0xFFFFFF, {"Savoia", "Savoie", "Saboya", "Savoy"}},
+    {13, Posizione{1440, 6360}, 0x000000, {"R.di Svezia", "R.de Suède", "R.de Suecia", "Sweden Kdm"}},
+    {14, Posizione{4200, 5880}, 0x000000, {"St.d.Chiesa", "Etats du Pape", "Est. del Papa", "Papal States"}},
+    {15, Posizione{4280, 7360}, 0xFFFFFF, {"Impero Ottomano", "Empire Ottoman", "Imperio Otomano", "Ottoman Empire"}},
+    {16, Posizione{1800, 8280}, 0xFFFFFF, {"Moscovia", "Moscovie", "Moscovia", "Moscovy"}},
+    {17, Posizione{4680, 10800}, 0x000000, {"Persia Safavide", "Perse Safavide", "Persia Safavide", "Safavid Persia"}},
+    {18, Posizione{3840, 5640}, 0xFFFFFF, {"Genova", "Génes", "Génova", "Genoa"}},
+    {19, Posizione{4200, 3960}, 0x000000, {"R di Spagna", "R. d'Espagne", "R. de España", "Kdm of Spain"}},
+    {20, Posizione{5040, 3720}, 0x000000, {"Wattasidi", "Wattasides", "Wattasidas", "Wattasids"}},
+    {21, Posizione{2880, 5400}, 0x000000, {"(Spa)", "(Esp)", "(Esp)", "(Spa)"}},
+    {22, Posizione{2500, 4560}, 0x000000, {"Galles", "Galles", "Gales", "Wales"}},
+    {23, Posizione{2640, 7440}, 0x000000, {"Lituania", "Lithuanie", "Lituania", "Lithuania"}},
+    {24, Posizione{2500, 6840}, 0x000000, {"Prussia", "Prusse", "Prusia", "Prussia"}},
+    {25, Posizione{2640, 5880}, 0xFFFFFF, {"Brandeburgo", "Brandebourg", "Brandeburgo", "Brandeburg"}},
+    {26, Posizione{3720, 6000}, 0x000000, {"Venezia", "Venise", "Venecia", "Venice"}},
+    {27, Posizione{3480, 5520}, 0xFFFFFF, {"Svizzera", "Suisse", "Suiza", "Switzerl"}},
+    {28, Posizione{3960, 5640}, 0x000000, {"Toscana", "Toscane", "Toscana", "Tuscany"}},
+    {29, Posizione{5760, 8280}, 0xFFFFFF, {"", "", "", ""}},
+    {30, Posizione{5760, 9000}, 0x0000FF, {"", "", "", ""}},
+    {31, Posizione{3240, 5880}, 0xFFFFFF, {"Baviera", "Bavière", "Bavaria", "Bavaria"}},
+    {32, Posizione{2040, 5400}, 0x000000, {"R.di Danimarca", "R. de Danemark", "Dinamarca", "Denmark Kdm"}},
+    {33, Posizione{3150, 6360}, 0xFFFFFF, {"Austria", "Autriche", "Austria", "Austria"}},
+    {34, Posizione{3240, 4680}, 0x000000, {"R.di  Francia", "R. de  France", "R. de  Francia", "Kdm of France"}},
+    {35, Posizione{3840, 7200}, 0x000000, {"Valacchia", "Valachie", "Valaquia", "Wallachia"}},
+};
+}  // namespace
 
 extern const ContenutoCarta dc1618;
-const ContenutoCarta dc1618{{}, NessunaPulizia, {nullptr, nullptr, nullptr, nullptr}};
+const ContenutoCarta dc1618{etichette, NessunaPulizia, {
+    "1618   La Polonia-Lituania, pressata dai Russi ad est e dagli Ottomani a sud, entra in declino. L'Inghilterra rafforza il suo dominio sul Regno di Scozia e il suo controllo sul parlamento irlandese. Le Province Unite sono ormai indipendenti dalla Spagna. Sta per cominciare la Guerra dei Trent'anni, che coinvolgerà la Svezia, la Danimarca, gli stati tedeschi, la Boemia, l'Austria, la Francia e la Spagna. Si combatterà per l'intolleranza religiosa e per la volontà della Francia di impedire agli Asburgo d'Austria di dominare l'Europa.",  // Italian
+    "1618 Le royaume de Pologne décline face aux Russes à l'est et aux Ottomans au sud-est. L'Angleterre étend son influence sur l'Écosse et impose son contrôle au parlement irlandais. Les Pays-Bas sont indépendants de fait de l'Espagne depuis 1609. L'affrontement entre la France et l'Espagne s'inscrit dans les guerres de religion, qui s'étendent à toute l'Europe avec la révolte des princes allemands contre leur empereur et celle de la Bohême contre son roi ; à partir de 1635, la guerre devient ouverte entre la monarchie française et les Habsbourg.",  // French
+    "1618  Polonia-Lituana, presionada al este por los rusos y al sur por los otomanos, entra en decadencia. Inglaterra refuerza su dominio sobre el Reino de Escocia y sobre el parlamento irlandés. Los Países Bajos ya son independientes de España. Está a punto de empezar la Guerra de los Treinta Años, en la que tomarán parte Suecia, Dinamarca, los estados alemanes, Bohemia, Austria, Francia y España, a causa de la intolerancia religiosa y por el anhelo de Francia de impedir que los Habsburgo de Austria dominen Europa.",  // Spanish
+    "1618 Poland-Lithuania, encroached upon by the Russians in the east and by the Ottomans in the south, begins to decline. England strengthens its hold on the Kingdom of Scotland and on the parliament of Ireland. The Low Countries are now independent of Spain. The Thirty Years' War begins, a conflict involving the German states, Sweden, Denmark, Bohemia, Austria, France and Spain. It is fought over religious intolerance and over the wish of France to prevent the Habsburgs of Austria from dominating the whole of Europe.",  // English
+}};
 
 }  // namespace contenuti
