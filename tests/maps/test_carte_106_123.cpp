@@ -1,0 +1,501 @@
+// Content of the Europe maps of AD 900 to 1328 (maps 106 to 123): descriptions,
+// labels, the frame every one of these maps keeps and how neighbours differ.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "maps/TutteLeCarte.h"
+#include "tests/maps/VerificaContenuto.h"
+
+namespace {
+
+using namespace contenuti;
+
+const EtichettaCarta* voce(const ContenutoCarta& carta, int indice) {
+    for (const EtichettaCarta& e : carta.etichette)
+        if (e.indice == indice) return &e;
+    return nullptr;
+}
+
+bool stessaVoce(const EtichettaCarta* a, const EtichettaCarta* b) {
+    if (a == nullptr || b == nullptr) return a == b;
+    if (a->posizione.has_value() != b->posizione.has_value()) return false;
+    if (a->posizione && (a->posizione->Top != b->posizione->Top || a->posizione->Left != b->posizione->Left))
+        return false;
+    if (a->ForeColor != b->ForeColor) return false;
+    for (int l = 0; l < NumeroLingue; ++l) {
+        if ((a->didascalia[l] == nullptr) != (b->didascalia[l] == nullptr)) return false;
+        if (a->didascalia[l] && std::string_view(a->didascalia[l]) != std::string_view(b->didascalia[l]))
+            return false;
+    }
+    return true;
+}
+
+// The lengths of the runs of two or more blanks, in the order they occur.
+std::vector<int> corseDiBianchi(std::string_view t) {
+    std::vector<int> corse;
+    std::size_t i = 0;
+    while (i < t.size()) {
+        if (t[i] != ' ') { ++i; continue; }
+        std::size_t j = i;
+        while (j < t.size() && t[j] == ' ') ++j;
+        if (j - i >= 2) corse.push_back(static_cast<int>(j - i));
+        i = j;
+    }
+    return corse;
+}
+
+struct Membro {
+    int numero;
+    const ContenutoCarta* carta;
+};
+
+const Membro membri[] = {
+    {106, &dc900},  {108, &dc1000eu}, {109, &dc1032}, {110, &dc1075},   {111, &dc1092},
+    {112, &dc1100}, {113, &dc1120},   {114, &dc1160}, {115, &dc1180},   {117, &dc1200eu},
+    {118, &dc1205}, {120, &dc1270},   {122, &dc1300eu}, {123, &dc1328},
+};
+
+// ---------------------------------------------------------------------------
+// Descriptions: the fixed opening, the exact length in characters, the edge
+// blanks and every run of doubled blanks, which must reach the box unchanged.
+
+struct RigaDescrizione {
+    const char* nome;
+    const ContenutoCarta* carta;
+    Lingua lingua;
+    const char* apertura;
+    std::size_t lunghezza;
+    bool biancoIniziale;
+    bool biancoFinale;
+    std::vector<int> corse;
+};
+
+void PrintTo(const RigaDescrizione& r, std::ostream* os) { *os << r.nome; }
+
+const RigaDescrizione descrizioni[] = {
+    {"Carta106Italiano", &dc900, Italiano, "900 d.C.  Il Sacro Romano Impero fu", 687, false, false, {2, 2}},
+    {"Carta106Francese", &dc900, Francese, "900 Ap.J.C.. Le Saint empire romain est", 717, false, false, {}},
+    {"Carta106Spagnolo", &dc900, Spagnolo, "900 d.C. El Imperio Romano de Occidente", 697, false, false, {}},
+    {"Carta106Inglese", &dc900, Inglese, " 900 A.D. The empire is divided into", 556, true, false, {}},
+    {"Carta108Italiano", &dc1000eu, Italiano, "1000   Il re del Wessex sconfigge", 543, false, false, {3}},
+    {"Carta108Francese", &dc1000eu, Francese, "1000 Le roi du Wessex défait", 616, false, false, {2, 2}},
+    {"Carta108Spagnolo", &dc1000eu, Spagnolo, "1000 d.C.  El rey de Wessex derrota", 568, false, false, {2}},
+    {"Carta108Inglese", &dc1000eu, Inglese, "1000 ", 609, false, false, {}},
+    {"Carta109Italiano", &dc1032, Italiano, "1032 I duchi di Aquitania sono", 262, false, false, {}},
+    {"Carta109Francese", &dc1032, Francese, "1032 les ducs d'Aquitaine sont de", 280, false, false, {}},
+    {"Carta109Spagnolo", &dc1032, Spagnolo, "1032 d.C.  Los Duques de Aquitania son", 245, false, false, {2}},
+    {"Carta109Inglese", &dc1032, Inglese, " 1032 The dukes of Aquitaine are", 283, true, false, {}},
+    {"Carta110Italiano", &dc1075, Italiano, "1075 Nella battaglia di Hastings (1066)", 564, false, false, {}},
+    {"Carta110Francese", &dc1075, Francese, "1075 Avec la bataille d'Hastings (1066)", 550, false, false, {}},
+    {"Carta110Spagnolo", &dc1075, Spagnolo, "1075 d.C.  En la batalla de Hastings", 555, false, false, {2}},
+    {"Carta110Inglese", &dc1075, Inglese, " 1075 In the battle of Hastings", 546, true, false, {2}},
+    {"Carta111Italiano", &dc1092, Italiano, "1092 In Spagna il regno cattolico", 421, false, false, {}},
+    {"Carta111Francese", &dc1092, Francese, "1092 en Espagne le royaume catholique", 329, false, false, {}},
+    {"Carta111Spagnolo", &dc1092, Spagnolo, "1092 d.C. En Hispania, el reino católico", 329, false, false, {}},
+    {"Carta111Inglese", &dc1092, Inglese, " 1092 In Spain the catholic kingdom", 301, true, false, {}},
+    {"Carta112Italiano", &dc1100, Italiano, "1100 In tutti i regni europei", 440, false, false, {4}},
+    {"Carta112Francese", &dc1100, Francese, "1100 Dans tous les royaumes européens", 452, false, false, {}},
+    {"Carta112Spagnolo", &dc1100, Spagnolo, "1100 d.C. En todos los reinos europeos", 430, false, false, {}},
+    {"Carta112Inglese", &dc1100, Inglese, "1100 Monarchs throughout Europe engage in", 507, false, false, {}},
+    {"Carta113Italiano", &dc1120, Italiano, "1120    In Oriente, inizia la decadenza", 223, false, false, {4}},
+    {"Carta113Francese", &dc1120, Francese, "1120 A l'est, commence le déclin", 238, false, false, {}},
+    {"Carta113Spagnolo", &dc1120, Spagnolo, "1120 d.C.  Comienza en oriente la decadencia", 232, false, false, {2}},
+    {"Carta113Inglese", &dc1120, Inglese, " 1120 In the East, the Seljuks", 136, true, false, {}},
+    {"Carta114Italiano", &dc1160, Italiano, "1160   ", 440, false, true, {3, 2}},
+    {"Carta114Francese", &dc1160, Francese, "1160 ", 419, false, false, {}},
+    {"Carta114Spagnolo", &dc1160, Spagnolo, "1160 d.C.  ", 461, false, false, {2, 2}},
+    {"Carta114Inglese", &dc1160, Inglese, "1160 ", 716, false, false, {2, 2, 2}},
+    {"Carta115Italiano", &dc1180, Italiano, "1180   I territori inglesi, in Francia", 218, false, false, {3, 3, 3}},
+    {"Carta115Francese", &dc1180, Francese, "1180 Les territoires anglais, en France", 236, false, false, {}},
+    {"Carta115Spagnolo", &dc1180, Spagnolo, "1180 d.C.  Los territorios ingleses en Francia", 211, false, false, {2}},
+    {"Carta115Inglese", &dc1180, Inglese, "1180 English territories in France reach", 190, false, false, {}},
+    {"Carta117Italiano", &dc1200eu, Italiano, "1200   I Principati russi si estendono", 252, false, false, {3, 4, 3}},
+    {"Carta117Francese", &dc1200eu, Francese, "1200 Les Pricipautés russes étendent leurs", 287, false, false, {}},
+    {"Carta117Spagnolo", &dc1200eu, Spagnolo, "1200 Los principados rusos se extienden", 296, false, false, {}},
+    {"Carta117Inglese", &dc1200eu, Inglese, " 1200 The Russian Principalities extend and", 288, true, false, {}},
+    {"Carta118Italiano", &dc1205, Italiano, "1205   Venezia guida la IV crociata", 465, false, false, {3, 3, 3}},
+    {"Carta118Francese", &dc1205, Francese, "1205 Venise conduit la IVème croisade", 512, false, false, {}},
+    {"Carta118Spagnolo", &dc1205, Spagnolo, "1205 Venecia dirige la IV cruzada", 449, false, false, {2, 2}},
+    {"Carta118Inglese", &dc1205, Inglese, " 1205 Venice diverts the Fourth Crusade", 527, true, false, {2}},
+    {"Carta120Italiano", &dc1270, Italiano, "1270   Spagna: si rafforzano i regni", 554, false, false, {3, 3, 2, 2, 2, 3}},
+    {"Carta120Francese", &dc1270, Francese, "1270 En Espagne les royaumes de", 591, false, false, {}},
+    {"Carta120Spagnolo", &dc1270, Spagnolo, "1270 España: los reinos de Castilla", 587, false, false, {}},
+    {"Carta120Inglese", &dc1270, Inglese, "1270 Spain: the kingdoms of Castile", 568, false, false, {}},
+    {"Carta122Italiano", &dc1300eu, Italiano, "1300   L'Europa centro-meridionale è sempre più", 379, false, false, {3, 4}},
+    {"Carta122Francese", &dc1300eu, Francese, "1300 L'Europe centre-méridionale est encore plus", 409, false, false, {}},
+    {"Carta122Spagnolo", &dc1300eu, Spagnolo, "1300 La fragmentación en la Europa", 413, false, false, {}},
+    {"Carta122Inglese", &dc1300eu, Inglese, "1300 The Holy Roman Empire and", 369, false, false, {}},
+    {"Carta123Italiano", &dc1328, Italiano, "1328   Il regno d'Inghilterra acquisisce", 424, false, false, {3, 3, 3}},
+    {"Carta123Francese", &dc1328, Francese, "1328 Le royaume d'Angleterre s'annexe", 474, false, false, {}},
+    {"Carta123Spagnolo", &dc1328, Spagnolo, "1328 El Reino de Inglaterra adquiere", 472, false, false, {2}},
+    {"Carta123Inglese", &dc1328, Inglese, "1328 The Kingdom of England acquires", 417, false, false, {}},
+};
+
+class Carte106a123Descrizioni : public ::testing::TestWithParam<RigaDescrizione> {};
+
+TEST_P(Carte106a123Descrizioni, AperturaLunghezzaEBianchi) {
+    const RigaDescrizione& r = GetParam();
+    const char* testo = r.carta->descrizione[r.lingua];
+    ASSERT_NE(testo, nullptr);
+    const std::string_view t(testo);
+    EXPECT_TRUE(verifica::iniziaCon(t, r.apertura)) << t;
+    EXPECT_EQ(verifica::caratteri(t), r.lunghezza) << t;
+    ASSERT_FALSE(t.empty());
+    EXPECT_EQ(t.front() == ' ', r.biancoIniziale) << t;
+    EXPECT_EQ(t.back() == ' ', r.biancoFinale) << t;
+    EXPECT_EQ(corseDiBianchi(t), r.corse) << t;
+    // One paragraph on one line, no tabs or stray control characters.
+    EXPECT_TRUE(std::none_of(t.begin(), t.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20;
+    })) << t;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tutte, Carte106a123Descrizioni, ::testing::ValuesIn(descrizioni),
+                         [](const ::testing::TestParamInfo<RigaDescrizione>& i) {
+                             return std::string(i.param.nome);
+                         });
+
+// The Spanish text of map 123 has its only doubled blank at characters 367
+// and 368 (counted in characters, not bytes).
+TEST(Carte106a123DescrizioniPosizioni, Carta123SpagnoloDoppioBiancoAl367) {
+    const std::string_view t(dc1328.descrizione[Spagnolo]);
+    std::size_t carattere = 0, primo = 0;
+    for (std::size_t i = 0; i + 1 < t.size(); ++i) {
+        if ((static_cast<unsigned char>(t[i]) & 0xC0) != 0x80) ++carattere;
+        if (t[i] == ' ' && t[i + 1] == ' ') {
+            primo = carattere;
+            break;
+        }
+    }
+    EXPECT_EQ(primo, 367u);
+    EXPECT_EQ(corseDiBianchi(t), std::vector<int>{2});
+}
+
+// The year opens every description; map 106 is the only one whose Italian,
+// French and English texts carry an era word after it.
+TEST(Carte106a123DescrizioniPosizioni, SoloLa106HaLEraDopoLAnno) {
+    for (const Membro& m : membri) {
+        SCOPED_TRACE(m.numero);
+        const bool era = m.numero == 106;
+        EXPECT_EQ(std::string_view(m.carta->descrizione[Italiano]).find("d.C.") != std::string_view::npos, era);
+        EXPECT_EQ(std::string_view(m.carta->descrizione[Francese]).find("Ap.J.C.") != std::string_view::npos, era);
+        EXPECT_EQ(std::string_view(m.carta->descrizione[Inglese]).find("A.D.") != std::string_view::npos, era);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Labels worth checking one by one: odd spellings, captions that differ from
+// language to language, blanks inside captions, the empty captions below the
+// picture and the labels that carry one name in two parts.
+
+struct RigaEtichetta {
+    const char* nome;
+    const ContenutoCarta* carta;
+    int indice;
+    Posizione posizione;
+    std::uint32_t colore;
+    std::array<const char*, NumeroLingue> didascalia;
+};
+
+void PrintTo(const RigaEtichetta& r, std::ostream* os) { *os << r.nome; }
+
+constexpr std::uint32_t nero = 0x000000, bianco = 0xFFFFFF, rosso = 0x0000FF, rossoScuro = 0x0000C0,
+                        blu = 0xFF0000, bluScuro = 0xC00000;
+
+const RigaEtichetta etichette[] = {
+    {"Carta106Etichetta8", &dc900, 8, {1800, 4920}, nero, {"Scoti", "Scotes", "Scots", "Scoths"}},
+    {"Carta106Etichetta16", &dc900, 16, {3960, 9240}, rosso, {"Armenia", "Arménie", "Armenia", "Armenia"}},
+    {"Carta106Etichetta19", &dc900, 19, {4245, 7830}, nero, {"oCostantinopoli", "oConstantinopole", "oConstantinopla", "oConstantinopolis"}},
+    {"Carta106Etichetta22", &dc900, 22, {3480, 6720}, nero, {"Ungheria", "Hongrie", "Hungría", "Magyars"}},
+    {"Carta106Etichetta27", &dc900, 27, {2040, 5040}, nero, {"Umbria", "Ombrie", "Umbria", "N.Umbria"}},
+    {"Carta106Etichetta28", &dc900, 28, {4080, 3740}, bianco, {"Emirato di Cordoba", "Emirate de Cordoba", "Emirado de Córdoba", "Emirate of Cordova"}},
+    {"Carta108Etichetta10", &dc1000eu, 10, {2880, 6600}, bianco, {"Polonia", "Pologne", "Polonia", "Poland"}},
+    {"Carta108Etichetta11", &dc1000eu, 11, {4680, 9720}, bianco, {"Bavahidi", "Buwahides", "Buwayhíes ", "Buwayhids"}},
+    {"Carta108Etichetta16", &dc1000eu, 16, {4920, 8880}, bianco, {"Hamdamidi", "Hamdamides", "Hamdamidas", "Hamdamids"}},
+    {"Carta108Etichetta17", &dc1000eu, 17, {3840, 3720}, nero, {"R.di Leon", "R.de Léon", "R.de León", "Kdm of Leon"}},
+    {"Carta108Etichetta27", &dc1000eu, 27, {1560, 6240}, nero, {"Svezia", "R.de Suède", "R.de Suecia", "Kdm of Sweden"}},
+    {"Carta109Etichetta11", &dc1032, 11, {4680, 9720}, bianco, {"Bavahidi: piccoli stati", "Buwahides: petits états", "Estados Buwayhíes ", "Buwayhids: Small States"}},
+    {"Carta109Etichetta18", &dc1032, 18, {4320, 3840}, bianco, {"piccoli stati", "Petits états", "Estados", "Small States"}},
+    {"Carta109Etichetta23", &dc1032, 23, {3840, 6320}, nero, {"Croazia", "Croatia", "Croacia", "Croatia"}},
+    {"Carta110Etichetta3", &dc1075, 3, {4560, 6000}, nero, {"Normanni", "Normands", "Normandos", "Normands"}},
+    {"Carta110Etichetta5", &dc1075, 5, {5140, 4440}, bianco, {"Hamadidi", "Hammadides", "Hammadíes", "Hamadids"}},
+    {"Carta110Etichetta11", &dc1075, 11, {4560, 9240}, bianco, {"Stati Selgiuchidi", "Etats Selgiuquides", "Estados Seljuquides", "Seljukid States"}},
+    {"Carta110Etichetta20", &dc1075, 20, {5040, 3720}, bianco, {"Regno di Idrissid", "R. d'Idrissid", "R.de Idrissid", "Idrissid Kdm"}},
+    {"Carta111Etichetta12", &dc1092, 12, {2520, 7920}, nero, {"Chernigof", "Chernigov", "Chernigof", "Chernigov"}},
+    {"Carta111Etichetta15", &dc1092, 15, {4320, 6720}, rosso, {"IMPERO BIZANTINO", "EMPIRE BYZANTIN", "IMPERIO BIZANTINO", "Byzantinian Empire"}},
+    {"Carta111Etichetta28", &dc1092, 28, {4080, 4920}, nero, {"Barcellona", "Barcelonne", "Barcelona", "Barcelona"}},
+    {"Carta111Etichetta33", &dc1092, 33, {3240, 7080}, nero, {"Galicia", "Galicie", "Galitzia", "Galicia"}},
+    {"Carta112Etichetta6", &dc1100, 6, {3580, 5400}, bianco, {"Impero R.Germanico", "Empire R.Germanique", "Imperio R.Germanico", "Germanic R.Empire"}},
+    {"Carta112Etichetta12", &dc1100, 12, {2520, 7920}, nero, {"Chernikof", "Chernigov", "Chernigov", "Chernigov"}},
+    {"Carta112Etichetta16", &dc1100, 16, {4900, 8350}, nero, {"Stati Cristiani", "Etats Chrétiens", "Estados Cristianos", "Christian States"}},
+    {"Carta112Etichetta20", &dc1100, 20, {4560, 3960}, nero, {"Almoravidi", "Almoravides", "Almoravides", "Almoravids"}},
+    {"Carta113Etichetta0", &dc1120, 0, {4440, 7800}, bianco, {"Sult. di Iconio", "Sult. di Iconium", "Sult. de Iconio", "Sult. of Iconio"}},
+    {"Carta113Etichetta1", &dc1120, 1, {3840, 9240}, bianco, {"Georgia", "Georgie", "Georgia", "Georgia"}},
+    {"Carta113Etichetta2", &dc1120, 2, {1080, 3840}, bluScuro, {"Oceano Atlantico", "Océan Atlantique", "Océano Atlántico", "Atlantic O."}},
+    {"Carta114Etichetta10", &dc1160, 10, {2760, 6600}, nero, {"Polonia", "Pologne", "Polonia", "Poland"}},
+    {"Carta114Etichetta12", &dc1160, 12, {5640, 7560}, nero, {"", "", "", ""}},
+    {"Carta114Etichetta14", &dc1160, 14, {4200, 5880}, nero, {"St.d.Chiesa", "Etats du Pape", "Est. del Papa", "Papal States"}},
+    {"Carta114Etichetta21", &dc1160, 21, {5640, 6840}, nero, {"", "", "", ""}},
+    {"Carta114Etichetta25", &dc1160, 25, {3720, 4320}, bianco, {"Baschi", "Navarre", "Vascos", "Navarra"}},
+    {"Carta114Etichetta30", &dc1160, 30, {3480, 4920}, nero, {"(Ing)", "Eng.", "Eng.", "Eng."}},
+    {"Carta115Etichetta0", &dc1180, 0, {4440, 8040}, bianco, {"Sult. di Iconio", "Sult. di Iconium", "Sult. de Iconio", "Sult. of Iconio"}},
+    {"Carta115Etichetta12", &dc1180, 12, {5000, 8900}, nero, {"Imp.di Saladino", "Emp.de Saladin", "Imp.de Saladino", "Saladin Emp."}},
+    {"Carta115Etichetta21", &dc1180, 21, {5640, 6840}, nero, {"", "", "", ""}},
+    {"Carta115Etichetta30", &dc1180, 30, {3480, 4800}, nero, {"(Ing)", "Eng.", "Eng.", "Eng."}},
+    {"Carta117Etichetta11", &dc1200eu, 11, {4680, 9400}, bianco, {"Saladino    Selgiuchiidi", "Saladin     Seljuquides", "Saladino    Seljuquides", "Saladin     Seljukids"}},
+    {"Carta117Etichetta18", &dc1200eu, 18, {3840, 5640}, bianco, {"Genova", "Génes", "Génova", "Genoa"}},
+    {"Carta117Etichetta34", &dc1200eu, 34, {3240, 4920}, nero, {"R.di  Francia", "R. de  France", "R. de  Francia", "Kdm of France"}},
+    {"Carta118Etichetta0", &dc1205, 0, {4440, 8040}, bianco, {"Sult.di Iconio", "Sult. de Iconium", "Sult.de Iconio", "Sult. of Iconium"}},
+    {"Carta118Etichetta12", &dc1205, 12, {4080, 7080}, bianco, {"Bulgaria", "Bulgarie", "Bulgaria", "Bulgaria"}},
+    {"Carta118Etichetta15", &dc1205, 15, {4320, 7080}, rosso, {"Impero Bizantino", "Empire Byzantin", "Imperio Bizantino", "Byzantinian Empire"}},
+    {"Carta118Etichetta21", &dc1205, 21, {4560, 7380}, nero, {"R.Latino", "R.Latin", "R.Latino", "Latin Kdm"}},
+    {"Carta120Etichetta1", &dc1270, 1, {4560, 9360}, rosso, {"Canato di IL", "Khanat de IL", "Canato de IL", "Khanate of the IL HORDE"}},
+    {"Carta120Etichetta4", &dc1270, 4, {2280, 8280}, rosso, {"Canato dell'ORDA D'ORO", "Khanat de l'HORDE D'OR", "Khanato de la Horda de ORO", "Khanate of the GOLDEN HORDE"}},
+    {"Carta120Etichetta16", &dc1270, 16, {5160, 8520}, nero, {"Sult.Mamelucchi", "Sult.Mamelouk", "Sul.Mameluco", "Mameluk Sul."}},
+    {"Carta120Etichetta21", &dc1270, 21, {5040, 4560}, bianco, {"Zayyanidi", "Zayyanides", "Zayyan", "Zayyanids"}},
+    {"Carta120Etichetta30", &dc1270, 30, {3600, 4680}, nero, {"(Ing)", "(Eng.)", "(Eng.)", "(Eng.)"}},
+    {"Carta122Etichetta1", &dc1300eu, 1, {4560, 9360}, rosso, {"Impero di ILKHAN", "Empire de ILKHAN", "Imperio de ILKHAN", "Khanate of the IL HORDE"}},
+    {"Carta122Etichetta3", &dc1300eu, 3, {4560, 5880}, nero, {"R.delle 2 Sicilie", "R.des 2 Siciles", "R.de 2 Sicilias", "Kdm of 2 Sicilies"}},
+    {"Carta122Etichetta16", &dc1300eu, 16, {1800, 8280}, bianco, {"Moscovia", "Moscovie", "Moscovia", "Moscovy"}},
+    {"Carta122Etichetta29", &dc1300eu, 29, {2400, 7920}, nero, {"Principati Russi", "Principautés Russes", "Estados Rusos", "Russian Principates"}},
+    {"Carta123Etichetta1", &dc1328, 1, {4560, 9360}, rosso, {"Canato di IL", "Khanat de IL", "Canato de IL", "Khanate of the IL HORDE"}},
+    {"Carta123Etichetta20", &dc1328, 20, {5040, 3720}, nero, {"Marinidi", "Marinides", "Marinides", "Marinids"}},
+    {"Carta123Etichetta25", &dc1328, 25, {4560, 8040}, bianco, {"Sultanato Romano", "Sultanate Romain", "Sultanato Romano", "Roman Sultanate"}},
+    {"Carta123Etichetta35", &dc1328, 35, {3840, 7200}, nero, {"Valacchia", "Valachie", "Valaquia", "Wallachia"}},
+};
+
+class Carte106a123Etichette : public ::testing::TestWithParam<RigaEtichetta> {};
+
+TEST_P(Carte106a123Etichette, VoceComeAttesa) {
+    const RigaEtichetta& r = GetParam();
+    const EtichettaCarta* e = voce(*r.carta, r.indice);
+    ASSERT_NE(e, nullptr);
+    ASSERT_TRUE(e->posizione.has_value());
+    EXPECT_EQ(e->posizione->Top, r.posizione.Top);
+    EXPECT_EQ(e->posizione->Left, r.posizione.Left);
+    EXPECT_EQ(e->ForeColor, std::optional<std::uint32_t>(r.colore));
+    for (int l = 0; l < NumeroLingue; ++l) {
+        ASSERT_NE(e->didascalia[l], nullptr) << "lingua " << l;
+        EXPECT_EQ(std::string_view(e->didascalia[l]), std::string_view(r.didascalia[l])) << "lingua " << l;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Notevoli, Carte106a123Etichette, ::testing::ValuesIn(etichette),
+                         [](const ::testing::TestParamInfo<RigaEtichetta>& i) {
+                             return std::string(i.param.nome);
+                         });
+
+// ---------------------------------------------------------------------------
+// The frame every one of these maps keeps: all 36 labels, in order, each placed,
+// coloured and captioned in every language; nothing emptied by range; no two
+// labels in one place; every label on the map picture except the few empty
+// ones parked below it.
+
+struct RigaForma {
+    const char* nome;
+    const ContenutoCarta* carta;
+    std::vector<int> sottoLaCarta;  // labels below the picture, captioned "" everywhere
+};
+
+void PrintTo(const RigaForma& r, std::ostream* os) { *os << r.nome; }
+
+const RigaForma forme[] = {
+    {"Carta106", &dc900, {}},     {"Carta108", &dc1000eu, {}}, {"Carta109", &dc1032, {}},
+    {"Carta110", &dc1075, {}},    {"Carta111", &dc1092, {}},   {"Carta112", &dc1100, {}},
+    {"Carta113", &dc1120, {}},    {"Carta114", &dc1160, {12, 21}}, {"Carta115", &dc1180, {21}},
+    {"Carta117", &dc1200eu, {}},  {"Carta118", &dc1205, {}},   {"Carta120", &dc1270, {}},
+    {"Carta122", &dc1300eu, {}},  {"Carta123", &dc1328, {}},
+};
+
+class Carte106a123Forma : public ::testing::TestWithParam<RigaForma> {};
+
+TEST_P(Carte106a123Forma, TrentaseiEtichetteSulQuadro) {
+    const RigaForma& r = GetParam();
+    const ContenutoCarta& c = *r.carta;
+    EXPECT_EQ(c.primaDaPulire, NessunaPulizia);
+    ASSERT_EQ(c.etichette.size(), static_cast<std::size_t>(NumeroEtichette));
+    std::set<std::pair<int, int>> posti;
+    std::vector<int> sotto;
+    const std::set<std::uint32_t> colori{nero, bianco, rosso, rossoScuro, blu, bluScuro};
+    for (int i = 0; i < NumeroEtichette; ++i) {
+        const EtichettaCarta& e = c.etichette[static_cast<std::size_t>(i)];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(e.indice, i);
+        ASSERT_TRUE(e.posizione.has_value());
+        ASSERT_TRUE(e.ForeColor.has_value());
+        EXPECT_TRUE(colori.count(*e.ForeColor)) << std::hex << *e.ForeColor;
+        EXPECT_TRUE(posti.insert({e.posizione->Top, e.posizione->Left}).second) << "two labels in one place";
+        bool vuota = true;
+        for (int l = 0; l < NumeroLingue; ++l) {
+            ASSERT_NE(e.didascalia[l], nullptr) << "lingua " << l;
+            if (*e.didascalia[l] != '\0') vuota = false;
+        }
+        const bool sulQuadro = e.posizione->Top >= 1080 && e.posizione->Top <= 5160 &&
+                               e.posizione->Left >= 3720 && e.posizione->Left <= 10120;
+        if (!sulQuadro) {
+            sotto.push_back(i);
+            EXPECT_EQ(e.posizione->Top, 5640);
+            EXPECT_TRUE(vuota) << "a label below the picture shows text";
+        } else {
+            // Every label on the picture says something in every language.
+            for (int l = 0; l < NumeroLingue; ++l) EXPECT_NE(*e.didascalia[l], '\0') << "lingua " << l;
+        }
+    }
+    EXPECT_EQ(sotto, r.sottoLaCarta);
+    for (int l = 0; l < NumeroLingue; ++l) EXPECT_NE(c.descrizione[l], nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tutte, Carte106a123Forma, ::testing::ValuesIn(forme),
+                         [](const ::testing::TestParamInfo<RigaForma>& i) {
+                             return std::string(i.param.nome);
+                         });
+
+// The six colours over the 504 label entries of the fourteen maps.
+TEST(Carte106a123Colori, SeiColoriNelleQuantitaAttese) {
+    std::map<std::uint32_t, int> conta;
+    for (const Membro& m : membri)
+        for (const EtichettaCarta& e : m.carta->etichette) ++conta[e.ForeColor.value_or(0xFFFFFFFFu)];
+    const std::map<std::uint32_t, int> attese{{bluScuro, 22}, {rosso, 21}, {rossoScuro, 10},
+                                              {blu, 6},       {bianco, 186}, {nero, 259}};
+    EXPECT_EQ(conta, attese);
+}
+
+// The Byzantine Empire is red on label 15 in every map; the seas are dark
+// blue on labels 0 to 3 only while these labels name them.
+TEST(Carte106a123Colori, BisanzioRossoEMariBluScuro) {
+    for (const Membro& m : membri) {
+        SCOPED_TRACE(m.numero);
+        EXPECT_EQ(voce(*m.carta, 15)->ForeColor, std::optional<std::uint32_t>(rosso));
+        for (int i = 0; i <= 3; ++i) {
+            // Mediterranean 0 and Black Sea 1 to map 112, Atlantic 2 to map 113,
+            // Caspian 3 to map 109.
+            const bool mare = (i <= 1 && m.numero <= 112) || (i == 2 && m.numero <= 113) ||
+                              (i == 3 && m.numero <= 109);
+            EXPECT_EQ(voce(*m.carta, i)->ForeColor == bluScuro, mare) << "label " << i;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Names set on two labels: the upper one is read first, in each language's own
+// word order, and both keep the same colour.
+
+struct RigaCoppia {
+    const char* nome;
+    const ContenutoCarta* carta;
+    int sopra, sotto;
+    std::uint32_t colore;
+    std::array<const char*, NumeroLingue> primaParola, secondaParola;
+};
+
+void PrintTo(const RigaCoppia& r, std::ostream* os) { *os << r.nome; }
+
+const std::array<const char*, NumeroLingue> principati{"Principati", "Principautés", "Estados", "Russian"};
+const std::array<const char*, NumeroLingue> russi{"Russi", "Russes", "Rusos", "Principalities"};
+const std::array<const char*, NumeroLingue> ordine{"Ordine", "Ordre", "Orden", "Teutonic"};
+const std::array<const char*, NumeroLingue> teutonico{"Teutonico", "Teutonique", "Teutonico", "Order"};
+
+const RigaCoppia coppie[] = {
+    {"Carta114Russi", &dc1160, 29, 35, rossoScuro, principati, russi},
+    {"Carta115Russi", &dc1180, 29, 35, rossoScuro, principati, russi},
+    {"Carta117Russi", &dc1200eu, 29, 35, rossoScuro, principati, russi},
+    {"Carta118Russi", &dc1205, 29, 35, rossoScuro, principati, russi},
+    {"Carta120Russi", &dc1270, 29, 35, rossoScuro, principati, russi},
+    {"Carta120Teutonici", &dc1270, 0, 11, blu, ordine, teutonico},
+    {"Carta122Teutonici", &dc1300eu, 0, 11, blu, ordine, teutonico},
+    {"Carta123Teutonici", &dc1328, 0, 11, blu, ordine, teutonico},
+};
+
+class Carte106a123Coppie : public ::testing::TestWithParam<RigaCoppia> {};
+
+TEST_P(Carte106a123Coppie, SopraLaPrimaParolaSottoLaSeconda) {
+    const RigaCoppia& r = GetParam();
+    const EtichettaCarta* a = voce(*r.carta, r.sopra);
+    const EtichettaCarta* b = voce(*r.carta, r.sotto);
+    ASSERT_TRUE(a && b && a->posizione && b->posizione);
+    EXPECT_LT(a->posizione->Top, b->posizione->Top);
+    EXPECT_LE(b->posizione->Top - a->posizione->Top, 480);
+    EXPECT_EQ(a->ForeColor, std::optional<std::uint32_t>(r.colore));
+    EXPECT_EQ(b->ForeColor, std::optional<std::uint32_t>(r.colore));
+    for (int l = 0; l < NumeroLingue; ++l) {
+        EXPECT_STREQ(a->didascalia[l], r.primaParola[l]) << "lingua " << l;
+        EXPECT_STREQ(b->didascalia[l], r.secondaParola[l]) << "lingua " << l;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tutte, Carte106a123Coppie, ::testing::ValuesIn(coppie),
+                         [](const ::testing::TestParamInfo<RigaCoppia>& i) {
+                             return std::string(i.param.nome);
+                         });
+
+// Map 117 writes two names on label 11, parted by blanks so that the second
+// one starts at the thirteenth character in every language.
+TEST(Carte106a123Coppie, Carta117DueNomiSullEtichetta11) {
+    const EtichettaCarta* e = voce(dc1200eu, 11);
+    ASSERT_NE(e, nullptr);
+    for (int l = 0; l < NumeroLingue; ++l) {
+        const std::string_view d(e->didascalia[l]);
+        SCOPED_TRACE(d);
+        ASSERT_GT(d.size(), 12u);
+        EXPECT_EQ(d[11], ' ');
+        EXPECT_NE(d[12], ' ');
+        EXPECT_EQ(corseDiBianchi(d).size(), 1u);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Neighbouring maps: exactly the listed labels differ in place, colour or a
+// caption; every other label is written the same way by both.
+
+struct RigaConfronto {
+    const char* nome;
+    const ContenutoCarta* prima;
+    const ContenutoCarta* dopo;
+    std::vector<int> diverse;
+};
+
+void PrintTo(const RigaConfronto& r, std::ostream* os) { *os << r.nome; }
+
+const RigaConfronto confronti[] = {
+    {"Da106a108", &dc900, &dc1000eu, {4, 5, 9, 10, 11, 12, 13, 16, 17, 18, 20, 21, 22, 23, 24, 27, 31}},
+    {"Da108a109", &dc1000eu, &dc1032, {8, 11, 16, 18, 21, 34}},
+    {"Da109a110", &dc1032, &dc1075, {3, 5, 7, 11, 12, 15, 16, 20, 21, 26, 29, 33, 34, 35}},
+    {"Da110a111", &dc1075, &dc1092, {3, 5, 11, 15, 18, 20, 22, 28}},
+    {"Da111a112", &dc1092, &dc1100, {0, 6, 8, 12, 15, 16, 20, 22, 23, 30}},
+    {"Da112a113", &dc1100, &dc1120, {0, 1, 16, 22}},
+    {"Da113a114", &dc1120, &dc1160, {2, 3, 10, 12, 14, 17, 19, 21, 23, 25, 28, 29, 30, 34, 35}},
+    {"Da114a115", &dc1160, &dc1180, {0, 4, 5, 6, 11, 12, 20, 30}},
+    {"Da115a117", &dc1180, &dc1200eu, {0, 11, 12, 18, 21, 34}},
+    {"Da117a118", &dc1200eu, &dc1205, {0, 11, 15, 16, 21, 33}},
+    {"Da118a120", &dc1205, &dc1270, {0, 1, 2, 4, 5, 7, 11, 12, 16, 17, 19, 20, 21, 23, 24, 29, 30, 33, 35}},
+    {"Da120a122", &dc1270, &dc1300eu, {1, 3, 4, 7, 16, 23, 25, 29, 33, 35}},
+    {"Da122a123", &dc1300eu, &dc1328, {1}},
+};
+
+class Carte106a123Confronti : public ::testing::TestWithParam<RigaConfronto> {};
+
+TEST_P(Carte106a123Confronti, SoloLeEtichetteAttese) {
+    const RigaConfronto& r = GetParam();
+    std::vector<int> diverse;
+    for (int i = 0; i < NumeroEtichette; ++i)
+        if (!stessaVoce(voce(*r.prima, i), voce(*r.dopo, i))) diverse.push_back(i);
+    EXPECT_EQ(diverse, r.diverse);
+}
+
+INSTANTIATE_TEST_SUITE_P(Vicine, Carte106a123Confronti, ::testing::ValuesIn(confronti),
+                         [](const ::testing::TestParamInfo<RigaConfronto>& i) {
+                             return std::string(i.param.nome);
+                         });
+
+}  // namespace
