@@ -1,10 +1,48 @@
 // Map 48 (490 BC): overlay labels and descriptions.
-// Not written yet: the empty content leaves the overlay as the previous map left it.
 #include "maps/ContenutoCarta.h"
 
 namespace contenuti {
+namespace {
+constexpr EtichettaCarta etichette[] = {
+    // indice, {Top, Left} or std::nullopt, ForeColor or std::nullopt, {it, fr, es, en}
+    {0, Posizione{2640, 3840}, 0xFF0000, {"M.Mediterraneo", "M.Méditerranée", "M.Mediterráneo", "Mediterranean S."}},
+    {1, Posizione{840, 6000}, 0xFF0000, {"M.Nero", "M.Noire", "M.Negro", "Black S."}},
+    {2, Posizione{5040, 10200}, 0xFF0000, {"Oceano Indiano", "Océan Indien", "Océano Indiano", "Indian Ocean"}},
+    {3, Posizione{360, 8280}, 0xFF0000, {"M.Caspio", "M.Caspienne", "M.Caspio", "Caspian S."}},
+    {4, Posizione{480, 9720}, 0xFF0000, {"L.d'Aral", "M.d'Aral", "M.de Aral", "Aral S."}},
+    {5, Posizione{5040, 6840}, 0xFF0000, {"M.Rosso", "M.Rouge", "M.Rojo", "Red S."}},
+    {6, Posizione{3840, 8640}, 0xFF0000, {"G.Persico", "G.Persique", "G.Pérsico", "Persic G."}},
+    {7, Posizione{4920, 5880}, 0xFF0000, {"Nilo", "Nil", "Nilo", "Nyle"}},
+    {8, Posizione{2040, 7200}, 0xFF0000, {"Tigri", "Tigre", "Tigris", "Tiger"}},
+    {9, Posizione{2360, 6960}, 0xFF0000, {"Eufrate", "Euphrate", "Eufrates", "Euphrate"}},
+    {10, Posizione{2520, 6700}, std::nullopt, {"Damasco", "Damas", "Damasco", "Damascus"}},
+    {11, Posizione{3480, 5400}, std::nullopt, {"Menfi", "Memphis", "Menfis", "Memphis"}},
+    {12, Posizione{4160, 6330}, std::nullopt, {"Tebe", "Thebes", "Tebas", "Thebes"}},
+    {13, Posizione{1920, 4920}, 0x000000, {"Atene", "Athènes", "Atenas", "Athens"}},
+    {14, Posizione{2700, 6600}, std::nullopt, {"Tiro", "Tyr", "Tiro", "Tyre"}},
+    {15, Posizione{2160, 7720}, std::nullopt, {"Ninive", "Ninive", "Ninive", "Niniveh"}},
+    {16, Posizione{3720, 5640}, 0xFFFFFF, {"Egitto", "Egypte", "Egipto", "Egypt"}},
+    {17, Posizione{1200, 5040}, 0xFFFFFF, {"Tracia", "Thrace", "Tracia", "Thracia"}},
+    {18, Posizione{2820, 7920}, std::nullopt, {"Babilonia", "Babylone", "Babilonia", "Babylon"}},
+    {19, Posizione{2880, 6600}, 0x000000, {"Gerusalemme", "Jérusalem", "Jerusalén", "Jerusalem"}},
+    {20, Posizione{3240, 8760}, std::nullopt, {"Susa", "Suse", "Susa", "Susa"}},
+    {21, Posizione{3000, 6480}, 0xFFFFFF, {"Israele", "Israël", "Israel", "Israel"}},
+    {22, Posizione{3480, 9240}, 0x000000, {"Persepoli", "Persépolis", "Persépolis", "Persepolis"}},
+    {23, Posizione{2070, 4440}, 0x000000, {"Sparta", "Sparte", "Esparta", "Sparta"}},
+    {24, Posizione{1440, 7680}, 0xFFFFFF, {"Armenia", "Armenie", "Armenia", "Armenia"}},
+    {25, Posizione{1560, 5520}, 0xFFFFFF, {"LIDIA", "LYDIE", "LIDIA", "LYDIA"}},
+    {26, Posizione{1800, 5520}, std::nullopt, {"Sardi", "Sardis", "Sardis", "Sardis"}},
+    {27, Posizione{1920, 6240}, 0xFFFFFF, {"Cilicia", "Cilicie", "Cilicia", "Cilicia"}},
+    {28, Posizione{2240, 8280}, 0xFFFFFF, {"IMPERO PERSIANO", "EMPIRE PERSE", "IMPERIO PERSA", "PERSIAN EMPIRE"}},
+};
+}  // namespace
 
 extern const ContenutoCarta ac490;
-const ContenutoCarta ac490{{}, NessunaPulizia, {nullptr, nullptr, nullptr, nullptr}};
+const ContenutoCarta ac490{etichette, 29, {
+    "490 a.C.    Dario non perdona ad Atene l'aiuto dato alla rivolta delle città ioniche e invia una flotta contro la Grecia: inizia la prima guerra persiana. L'esercito persiano sbarca in Attica, ma è sconfitto dagli Ateniesi a Maratona e i Persiani sono costretti a ritirarsi.",  // Italian
+    "490 Av. J.-C. Darius III entend punir Athènes d'avoir soutenu la révolte des cités ioniennes et envoie une flotte contre la Grèce : c'est le début de la première guerre médique. Son armée est vaincue par les Athéniens à Marathon et les Perses doivent se retirer.",  // French
+    "490 a.C. Dario no perdona a Atenas la ayuda prestada a la sublevación de las ciudades jonias y envía una flota contra Grecia: comienza la primera guerra médica. Su ejército es derrotado por los atenienses en Maratón y los persas se ven entonces obligados a retirarse.",  // Spanish
+    "490 B.C. Darius does not forgive Athens for helping the revolt of the Ionian cities and sends a large fleet against Greece: the First Persian War begins. His army is defeated by the Athenians at Marathon, and the Persians are forced to withdraw.",  // English
+}};
 
 }  // namespace contenuti
