@@ -120,11 +120,23 @@ def leggi_tsv(nome):
 def leggi_gazzettiere():
     """name -> list of (lon, lat, kind). A name may stand on several lines:
     peoples that moved (the Goths), or a wide sea whose label may lie in any
-    part of it; the fit takes the one nearest to where the label stands."""
+    part of it; the fit takes the one nearest to where the label stands. The
+    lines of a river follow its course from source to mouth: the course is
+    filled in every quarter degree, so that a river's label is measured to the
+    nearest point of the river, wherever along it the label lies."""
     g = {}
     for nomi, lon, lat, tipo in leggi_tsv("gazzettiere.tsv"):
         for nome in nomi.split("|"):
             g.setdefault(normalizza(nome), []).append((float(lon), float(lat), tipo))
+    for nome, luoghi in g.items():
+        if luoghi[0][2] != "r" or len(luoghi) < 2:
+            continue
+        corso = [luoghi[0]]
+        for (lon0, lat0, t), (lon1, lat1, _) in zip(luoghi, luoghi[1:]):
+            passi = max(1, int(math.ceil(max(abs(lon1 - lon0), abs(lat1 - lat0)) / 0.25)))
+            corso += [(lon0 + (lon1 - lon0) * k / passi, lat0 + (lat1 - lat0) * k / passi, t)
+                      for k in range(1, passi + 1)]
+        g[nome] = corso
     return g
 
 
@@ -142,21 +154,26 @@ def leggi_etichette():
     return per_foto
 
 
-def ancora(top, left, testo, tipo):
-    """Pixel point of a label that stands for its place. A caption that starts
-    with the small 'o' city mark stands for the place at that mark; a city
-    name starts at its place (left-middle); everything else (seas, rivers,
-    regions, peoples) is centred on it."""
+def ancore(top, left, testo, tipo):
+    """Pixel points of a label that may stand for its place. A caption that
+    starts with the small 'o' city mark stands for the place at that mark. A
+    city name stands beside its place, as atlases set them: the place is at
+    the left-middle of the label or, when the name is set to its left, at the
+    right-middle. Everything else (seas, rivers, regions, peoples) is centred
+    on its place."""
     x = (left - IMG_LEFT) / TWIP
     y = (top - IMG_TOP) / TWIP + 5.0
     if re.match(r"^o[A-Z]", testo):
-        return x + 3.0, y
+        return [(x + 3.0, y)]
     if tipo == "c":
-        return x + 2.0, y
-    return x + larghezza_px(testo.strip()) / 2.0, y
+        return [(x + 2.0, y), (x + larghezza_px(testo.strip()) - 2.0, y)]
+    return [(x + larghezza_px(testo.strip()) / 2.0, y)]
 
 
 def punti_della_foto(etichette, gaz, foto=None):
+    """One point per known label: (x, y, lon, lat, caption, candidates), the
+    candidates being every (lon, lat, x, y) that the label may stand for; x, y,
+    lon, lat start at the first and are set by scegli_candidati under a frame."""
     punti = []
     passo = DOPPIO.get(foto, 0)
     visti = set()
@@ -167,22 +184,29 @@ def punti_della_foto(etichette, gaz, foto=None):
         if (top, left, chiave) in visti:  # maps sharing a picture repeat labels
             continue
         visti.add((top, left, chiave))
-        candidati = gaz[chiave]
-        x, y = ancora(top, left, testo, candidati[0][2])
-        if passo and x >= passo - 16:
-            x -= passo
-        punti.append((x, y, candidati[0][0], candidati[0][1], testo, tuple(c[:2] for c in candidati)))
+        luoghi = gaz[chiave]
+        punti_ancora = ancore(top, left, testo, luoghi[0][2])
+        if passo and punti_ancora[0][0] >= passo - 16:
+            punti_ancora = [(x - passo, y) for x, y in punti_ancora]
+        candidati = tuple((lon, lat, x, y) for x, y in punti_ancora for lon, lat, _ in luoghi)
+        c = candidati[0]
+        punti.append((c[2], c[3], c[0], c[1], testo, candidati))
     return punti
 
 
+def un_luogo(p):
+    """True when the label names a single place (its first fit is sure)."""
+    return len({c[:2] for c in p[5]}) == 1
+
+
 def scegli_candidati(cornice, punti):
-    """For names with several places, the place nearest to the label under
-    the given frame."""
+    """For labels with several candidates, the place and anchor nearest to
+    each other under the given frame."""
     nuovi = []
     for p in punti:
         if len(p[5]) > 1:
-            lon, lat = min(p[5], key=lambda c: math.hypot(*(a - b for a, b in zip(cornice.pixel(*c), p[:2]))))
-            p = (p[0], p[1], lon, lat, p[4], p[5])
+            c = min(p[5], key=lambda c: math.hypot(*(a - b for a, b in zip(cornice.pixel(c[0], c[1]), c[2:]))))
+            p = (c[2], c[3], c[0], c[1], p[4], p[5])
         nuovi.append(p)
     return nuovi
 
@@ -232,26 +256,29 @@ class Lcc:
         return self.lon0 + math.degrees(t / self.n), lat
 
 
-def adatta_simile(XY, xy):
-    """x = s*X + b, y = -s*Y + d by least squares; returns (s, b, d)."""
-    n = len(XY)
-    Xm = sum(p[0] for p in XY) / n
-    Ym = sum(p[1] for p in XY) / n
-    xm = sum(p[0] for p in xy) / n
-    ym = sum(p[1] for p in xy) / n
-    num = sum((X - Xm) * (x - xm) - (Y - Ym) * (y - ym) for (X, Y), (x, y) in zip(XY, xy))
-    den = sum((X - Xm) ** 2 + (Y - Ym) ** 2 for X, Y in XY)
+def adatta_simile(XY, xy, w=None):
+    """x = s*X + b, y = -s*Y + d by weighted least squares; returns (s, b, d)."""
+    w = w or [1.0] * len(XY)
+    n = sum(w)
+    Xm = sum(q * p[0] for q, p in zip(w, XY)) / n
+    Ym = sum(q * p[1] for q, p in zip(w, XY)) / n
+    xm = sum(q * p[0] for q, p in zip(w, xy)) / n
+    ym = sum(q * p[1] for q, p in zip(w, xy)) / n
+    num = sum(q * ((X - Xm) * (x - xm) - (Y - Ym) * (y - ym)) for q, (X, Y), (x, y) in zip(w, XY, xy))
+    den = sum(q * ((X - Xm) ** 2 + (Y - Ym) ** 2) for q, (X, Y) in zip(w, XY))
     s = num / den if den > 0 else 1.0
     return s, xm - s * Xm, ym + s * Ym
 
 
-def adatta_lineare(v, w):
-    n = len(v)
-    vm = sum(v) / n
-    wm = sum(w) / n
-    den = sum((a - vm) ** 2 for a in v)
-    a = sum((p - vm) * (q - wm) for p, q in zip(v, w)) / den if den > 0 else 0.0
-    return a, wm - a * vm
+def adatta_lineare(v, u, w=None):
+    """u = a*v + b by weighted least squares; returns (a, b)."""
+    w = w or [1.0] * len(v)
+    n = sum(w)
+    vm = sum(q * a for q, a in zip(w, v)) / n
+    um = sum(q * a for q, a in zip(w, u)) / n
+    den = sum(q * (a - vm) ** 2 for q, a in zip(w, v))
+    a = sum(q * (p - vm) * (r - um) for q, p, r in zip(w, v, u)) / den if den > 0 else 0.0
+    return a, um - a * vm
 
 
 class Cornice:
@@ -331,41 +358,47 @@ def distanze(cornice, punti):
 
 
 def prova(tipo, punti, extra=None):
-    """Robust least squares: fit the places with one candidate, then take for
-    every name the candidate nearest to its label, drop the places far off,
-    fit again."""
-    scelti = [p for p in punti if len(p[5]) == 1]
-    if len(scelti) < max(3, len(punti) // 3):
-        scelti = list(punti)
+    """Robust least squares: a first fit to the labels that name a single
+    place, then for every label the candidate nearest under the frame, and
+    fits weighted by Tukey's biweight of the distances, so that a label set
+    far from its place (a region's name pushed aside by others) pulls little
+    and one set very far pulls nothing."""
+    pesi = [1.0 if un_luogo(p) else 0.0 for p in punti]
+    if sum(1 for q in pesi if q > 0) < max(3, len(punti) // 3):
+        pesi = [1.0] * len(punti)
     cornice = None
-    for giro in range(6):
-        if len(scelti) < 3:
+    for giro in range(12):
+        usati = [(p, q) for p, q in zip(punti, pesi) if q > 0]
+        if len(usati) < 3:
             break
+        scelti = [p for p, _ in usati]
+        w = [q for _, q in usati]
         xy = [(p[0], p[1]) for p in scelti]
         if tipo == "lin":
-            a, b = adatta_lineare([p[2] for p in scelti], [p[0] for p in scelti])
-            c, d = adatta_lineare([p[3] for p in scelti], [p[1] for p in scelti])
+            a, b = adatta_lineare([p[2] for p in scelti], [p[0] for p in scelti], w)
+            c, d = adatta_lineare([p[3] for p in scelti], [p[1] for p in scelti], w)
             if a <= 0 or c >= 0:
                 return None
             cornice = Cornice("lin", {"a": a, "b": b, "c": c, "d": d})
         elif tipo == "merc":
-            s, b, d = adatta_simile([(p[2], merc_y(p[3])) for p in scelti], xy)
+            s, b, d = adatta_simile([(p[2], merc_y(p[3])) for p in scelti], xy, w)
             if s <= 0:
                 return None
             cornice = Cornice("merc", {"s": s, "b": b, "d": d})
         else:
             lcc = extra
-            s, b, d = adatta_simile([lcc.avanti(p[2], p[3]) for p in scelti], xy)
+            s, b, d = adatta_simile([lcc.avanti(p[2], p[3]) for p in scelti], xy, w)
             if s <= 0:
                 return None
             cornice = Cornice("lcc", {"s": s, "b": b, "d": d, "lcc": lcc})
         punti = scegli_candidati(cornice, punti)
         dist = distanze(cornice, punti)
-        soglia = max(2.5 * statistics.median(dist), 20.0)
-        nuovi = [p for p, dd in zip(punti, dist) if dd <= soglia]
-        if len(nuovi) == len(scelti) and all(a is b for a, b in zip(nuovi, scelti)):
+        # the biweight's reach: three times the typical distance, not below 20 px
+        reach = max(3.0 * statistics.median(dist), 20.0)
+        nuovi = [(1 - (dd / reach) ** 2) ** 2 if dd < reach else 0.0 for dd in dist]
+        if max(abs(a - b) for a, b in zip(nuovi, pesi)) < 1e-3:
             break
-        scelti = nuovi
+        pesi = nuovi
     if cornice is None or not cornice.valida():
         return None
     if tipo == "lin" and not (0.6 < -cornice.par["c"] / cornice.par["a"] < 2.5):
@@ -383,8 +416,8 @@ def adatta(punti):
         c = prova(tipo, punti)
         if c:
             candidati.append(c)
-    lons = sorted(p[2] for p in punti)
-    lats = sorted(p[3] for p in punti)
+    lons = sorted(p[5][0][0] for p in punti)
+    lats = sorted(p[5][0][1] for p in punti)
     lon_m = lons[len(lons) // 2]
     lat_m = lats[len(lats) // 2]
     if lons[-1] - lons[0] < 150 and lat_m > 15:
@@ -585,7 +618,9 @@ def main():
 
     print("Fit of the map frames to the overlay labels")
     print("anchor: a caption starting with the city mark 'o' at that mark; a city at the left-middle")
-    print("of its label; seas, rivers, regions and peoples at the label's centre (Arial 7 pt estimate).")
+    print("or right-middle of its label (the side nearer its place); seas, rivers, regions and peoples")
+    print("at the label's centre (Arial 7 pt estimate); a river measured to the nearest point of its course.")
+    print("frames: weighted least squares (Tukey biweight); every known place counts in the numbers.")
     print("%-20s %5s %6s %7s %6s  %s" % ("picture", "maps", "places", "median", "max", "frame"))
     mediane = []
     for f in foto_catalogo + SOLO_ANIMAZIONE:
