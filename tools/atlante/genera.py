@@ -689,7 +689,7 @@ def main():
 
     import extra
     extra.genera_tutto(atl, html)
-    print("pictures written under", cartella)
+    print("pictures written under", cartella, file=sys.stderr)
 
 
 if __name__ == "__main__":
