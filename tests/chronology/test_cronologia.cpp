@@ -2,6 +2,8 @@
 // mouse moves, on tiny thumbnails in a temporary working folder.
 #include <gtest/gtest.h>
 
+#include "tests/support/SenzaStampante.h"
+
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -304,18 +306,11 @@ TEST_F(Cronologia, UnaStampaFallitaDaUnMessaggioPerOgniClic) {
 }
 
 TEST_F(Cronologia, SenzaStampantePredefinitaIlMessaggio) {
-    // A default that names no printer: the same as having none.
-    qputenv("LPDEST", "nessuna-stampante-cartaviva");
-    qputenv("PRINTER", "nessuna-stampante-cartaviva");
-    const bool senza = QPrinterInfo::defaultPrinter().isNull();
-    if (senza) {
-        mostra();
-        Cronologiavel& c = apri();
-        clic(c, c.ImageStampa);
-    }
-    qunsetenv("LPDEST");
-    qunsetenv("PRINTER");
-    if (!senza) GTEST_SKIP() << "a default printer is still seen";
+    prova::SenzaStampantePredefinita senza;
+    if (!senza.senzaStampante()) GTEST_SKIP() << "a default printer is still seen";
+    mostra();
+    Cronologiavel& c = apri();
+    clic(c, c.ImageStampa);
     ASSERT_EQ(messaggi.size(), 1u);
     EXPECT_EQ(messaggi[0].prompt, QStringLiteral("Problema di stampa nella stampante utilizzata."));
     EXPECT_TRUE(messaggi[0].titolo.isEmpty());

@@ -27,11 +27,6 @@ struct Percorso39a59 {
     std::vector<Atteso39a59> attesi;
 };
 
-// The fixture's click, reachable from the route lambdas.
-struct Mouse39a59 : prova::FinestraPrincipale {
-    using prova::FinestraPrincipale::clic;
-};
-
 // A press on the BC timeline at the first value that selects map n.
 void vaiA(Tavolavel& t, int n) {
     for (int valore = 0; valore <= 3500; ++valore) {
@@ -43,10 +38,10 @@ void vaiA(Tavolavel& t, int n) {
     ADD_FAILURE() << "no timeline value selects map " << n;
 }
 void avanti(Tavolavel& t, int volte = 1) {
-    for (int i = 0; i < volte; ++i) Mouse39a59::clic(t, t.Labsuccessiva);
+    for (int i = 0; i < volte; ++i) prova::FinestraPrincipale::clic(t, t.Labsuccessiva);
 }
 void indietro(Tavolavel& t, int volte = 1) {
-    for (int i = 0; i < volte; ++i) Mouse39a59::clic(t, t.Labprecedente);
+    for (int i = 0; i < volte; ++i) prova::FinestraPrincipale::clic(t, t.Labprecedente);
 }
 
 constexpr long nero = 0x000000, bianco = 0xFFFFFF;
@@ -84,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {26, "Sardis", 1800, 5520, -1}, {29, "", -1, -1, -1}}},
         // Map 39 captions three labels at or above its emptied start, in any language.
         Percorso39a59{"Carta39InItalianoDidascalieSopraLaPulizia",
-                      [](Tavolavel& t) { vaiA(t, 39); Mouse39a59::clic(t, t.LabITA); }, 39,
+                      [](Tavolavel& t) { vaiA(t, 39); prova::FinestraPrincipale::clic(t, t.LabITA); }, 39,
                       {{26, "Sardi", -1, -1, -1}, {27, "Sciti", -1, -1, -1}, {28, "Sciti", -1, -1, -1},
                        {35, "", -1, -1, -1}}},
         // Map 40 empties the two Scythian labels of map 39, which stay where they were.
@@ -114,10 +109,10 @@ INSTANTIATE_TEST_SUITE_P(
                       {{26, "", 8000, 9800, -1}, {19, "Nanda Empire", 4920, 9720, bianco}}},
         // In Spanish only, label 2 changes between maps 58 and 59.
         Percorso39a59{"Carta59InSpagnoloDopoLa58",
-                      [](Tavolavel& t) { vaiA(t, 58); Mouse39a59::clic(t, t.LabSPA); avanti(t); }, 59,
+                      [](Tavolavel& t) { vaiA(t, 58); prova::FinestraPrincipale::clic(t, t.LabSPA); avanti(t); }, 59,
                       {{2, "Océano Atlántico", -1, -1, -1}}},
         Percorso39a59{"Carta58InSpagnoloDopoLa59",
-                      [](Tavolavel& t) { vaiA(t, 59); Mouse39a59::clic(t, t.LabSPA); indietro(t); }, 58,
+                      [](Tavolavel& t) { vaiA(t, 59); prova::FinestraPrincipale::clic(t, t.LabSPA); indietro(t); }, 58,
                       {{2, "Océano Atlantico", -1, -1, -1}, {23, "oDamasco", 3960, 7080, nero}}}),
     [](const ::testing::TestParamInfo<Percorso39a59>& i) { return std::string(i.param.nome); });
 
@@ -131,7 +126,7 @@ TEST_F(Descrizioni39a59, Carta56BianchiIniziaEFinaliScrittiTali) {
     ASSERT_EQ(numcarta, 56);
     EXPECT_TRUE(t.Text1.Text().startsWith(QStringLiteral("390 B.C. The Galliums,"))) << t.Text1.Text().toStdString();
     EXPECT_TRUE(t.Text1.Text().endsWith(QStringLiteral(". "))) << t.Text1.Text().toStdString();
-    Mouse39a59::clic(t, t.LabFRA);
+    prova::FinestraPrincipale::clic(t, t.LabFRA);
     ASSERT_EQ(numcarta, 56);
     EXPECT_TRUE(t.Text1.Text().startsWith(QStringLiteral(" 390 Av. J.-C. Les Gaulois,"))) << t.Text1.Text().toStdString();
     EXPECT_EQ(t.Text1.Text().size(), 91);

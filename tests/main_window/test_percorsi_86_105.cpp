@@ -26,16 +26,11 @@ struct Percorso {
     const char* inizioTesto;  // opening of the description; nullptr: not checked
 };
 
-// The fixture's click, reachable from the route helpers below.
-struct Clic : prova::FinestraPrincipale {
-    using prova::FinestraPrincipale::clic;
-};
-
 void dc(Tavolavel& t, int anno) { t.LabDc.MouseDown(forma::vbLeftButton, 0, static_cast<float>(anno * 3), 100); }
-void avanti(Tavolavel& t) { Clic::clic(t, t.Labsuccessiva); }
-void indietro(Tavolavel& t) { Clic::clic(t, t.Labprecedente); }
-void italiano(Tavolavel& t) { Clic::clic(t, t.LabITA); }
-void francese(Tavolavel& t) { Clic::clic(t, t.LabFRA); }
+void avanti(Tavolavel& t) { prova::FinestraPrincipale::clic(t, t.Labsuccessiva); }
+void indietro(Tavolavel& t) { prova::FinestraPrincipale::clic(t, t.Labprecedente); }
+void italiano(Tavolavel& t) { prova::FinestraPrincipale::clic(t, t.LabITA); }
+void francese(Tavolavel& t) { prova::FinestraPrincipale::clic(t, t.LabFRA); }
 
 constexpr long nero = 0x000000, bianco = 0xFFFFFF, rosso = 0x0000FF, bluScuro = 0xC00000;
 

@@ -1,8 +1,12 @@
 // Small helpers shared by the checks of the map contents.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
+
+#include "maps/ContenutoCarta.h"
 
 namespace verifica {
 
@@ -16,6 +20,39 @@ inline std::size_t caratteri(std::string_view utf8) {
 
 inline bool iniziaCon(std::string_view testo, std::string_view inizio) {
     return testo.substr(0, inizio.size()) == inizio;
+}
+
+// The entry a map's content holds for a label, or nullptr.
+inline const contenuti::EtichettaCarta* voce(const contenuti::ContenutoCarta& carta, int indice) {
+    for (const contenuti::EtichettaCarta& e : carta.etichette)
+        if (e.indice == indice) return &e;
+    return nullptr;
+}
+
+// Captions alike in every language ("none" only where the other has none).
+inline bool stesseDidascalie(const std::array<const char*, contenuti::NumeroLingue>& a,
+                             const std::array<const char*, contenuti::NumeroLingue>& b) {
+    for (int l = 0; l < contenuti::NumeroLingue; ++l) {
+        if ((a[l] == nullptr) != (b[l] == nullptr)) return false;
+        if (a[l] != nullptr && std::string_view(a[l]) != std::string_view(b[l])) return false;
+    }
+    return true;
+}
+
+inline bool stessaPosizione(const std::optional<contenuti::Posizione>& a,
+                            const std::optional<contenuti::Posizione>& b) {
+    if (a.has_value() != b.has_value()) return false;
+    return !a || (a->Top == b->Top && a->Left == b->Left);
+}
+
+// Two entries that put the same place, colour and captions on a label.
+inline bool stessaVoce(const contenuti::EtichettaCarta& a, const contenuti::EtichettaCarta& b) {
+    return stessaPosizione(a.posizione, b.posizione) && a.ForeColor == b.ForeColor &&
+           stesseDidascalie(a.didascalia, b.didascalia);
+}
+inline bool stessaVoce(const contenuti::EtichettaCarta* a, const contenuti::EtichettaCarta* b) {
+    if (a == nullptr || b == nullptr) return a == b;
+    return stessaVoce(*a, *b);
 }
 
 }  // namespace verifica

@@ -23,23 +23,8 @@ using namespace contenuti;
 // Bottom edge of the map picture: a label placed lower stands under it.
 constexpr int FondoCarta = 5295;
 
-const EtichettaCarta* voce(const ContenutoCarta& carta, int indice) {
-    for (const EtichettaCarta& e : carta.etichette)
-        if (e.indice == indice) return &e;
-    return nullptr;
-}
-
-bool stessaVoce(const EtichettaCarta& a, const EtichettaCarta& b) {
-    if (a.posizione.has_value() != b.posizione.has_value() || a.ForeColor != b.ForeColor) return false;
-    if (a.posizione && (a.posizione->Top != b.posizione->Top || a.posizione->Left != b.posizione->Left))
-        return false;
-    for (int l = 0; l < NumeroLingue; ++l) {
-        if ((a.didascalia[l] == nullptr) != (b.didascalia[l] == nullptr)) return false;
-        if (a.didascalia[l] && std::string_view(a.didascalia[l]) != std::string_view(b.didascalia[l]))
-            return false;
-    }
-    return true;
-}
+using verifica::voce;
+using verifica::stessaVoce;
 
 const std::array<const ContenutoCarta*, 16> carteEuropa = {
     &dc1400eu, &dc1420, &dc1470, &dc1500eu, &dc1530, &dc1600eu, &dc1618, &dc1648,

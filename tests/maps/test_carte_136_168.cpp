@@ -19,11 +19,8 @@ using namespace contenuti;
 
 namespace {
 
-const EtichettaCarta* trovaEtichetta(const ContenutoCarta& carta, int indice) {
-    for (const auto& e : carta.etichette)
-        if (e.indice == indice) return &e;
-    return nullptr;
-}
+using verifica::voce;
+using verifica::stessaVoce;
 
 // The first `n` code points of a UTF-8 text, and the rest.
 std::string_view primiCaratteri(std::string_view t, std::size_t n) {
@@ -380,7 +377,7 @@ class Carte136a168Etichette : public ::testing::TestWithParam<EtichettaAttesa> {
 
 TEST_P(Carte136a168Etichette, VoceComeNeiDati) {
     const auto& p = GetParam();
-    const EtichettaCarta* e = trovaEtichetta(*p.carta, p.indice);
+    const EtichettaCarta* e = voce(*p.carta, p.indice);
     ASSERT_NE(e, nullptr) << "no entry for label " << p.indice;
     ASSERT_TRUE(e->posizione.has_value());
     EXPECT_EQ(e->posizione->Top, p.posizione.Top);
@@ -400,14 +397,6 @@ INSTANTIATE_TEST_SUITE_P(Carte136a168, Carte136a168Etichette, ::testing::ValuesI
 // Maps that build on one another: the world maps of 1975 and 2000 keep most of
 // the labels of the map before them, the 1967 map names every place twice.
 
-bool stessaVoce(const EtichettaCarta& a, const EtichettaCarta& b) {
-    if (a.posizione.has_value() != b.posizione.has_value() || a.ForeColor != b.ForeColor) return false;
-    if (a.posizione && (a.posizione->Top != b.posizione->Top || a.posizione->Left != b.posizione->Left)) return false;
-    for (int l = 0; l < NumeroLingue; ++l)
-        if (std::string_view{a.didascalia[l]} != b.didascalia[l]) return false;
-    return true;
-}
-
 struct CoppiaDiCarte {
     const char* nome;
     const ContenutoCarta* prima;
@@ -422,8 +411,8 @@ class Carte136a168Continuita : public ::testing::TestWithParam<CoppiaDiCarte> {}
 TEST_P(Carte136a168Continuita, SoloLeEtichetteAtteseCambiano) {
     const auto& p = GetParam();
     for (int i = 0; i < NumeroEtichette; ++i) {
-        const EtichettaCarta* a = trovaEtichetta(*p.prima, i);
-        const EtichettaCarta* b = trovaEtichetta(*p.dopo, i);
+        const EtichettaCarta* a = voce(*p.prima, i);
+        const EtichettaCarta* b = voce(*p.dopo, i);
         ASSERT_NE(a, nullptr);
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(!stessaVoce(*a, *b), p.cambiate.count(i) == 1) << "label " << i;
@@ -459,8 +448,8 @@ class Carte136a168Pannelli1967 : public ::testing::TestWithParam<CoppiaDiPannell
 
 TEST_P(Carte136a168Pannelli1967, StessoNomeNeiDuePannelli) {
     const auto& p = GetParam();
-    const EtichettaCarta* s = trovaEtichetta(dc1967, p.sinistra);
-    const EtichettaCarta* d = trovaEtichetta(dc1967, p.destra);
+    const EtichettaCarta* s = voce(dc1967, p.sinistra);
+    const EtichettaCarta* d = voce(dc1967, p.destra);
     ASSERT_NE(s, nullptr);
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(s->ForeColor, d->ForeColor);
@@ -478,15 +467,15 @@ INSTANTIATE_TEST_SUITE_P(Carte136a168, Carte136a168Pannelli1967, ::testing::Valu
 
 // The note on the returned Sinai stands once, under the right panel's Sinai label.
 TEST(Carte136a168Nota1967, SottoIlSinaiDelPannelloDestro) {
-    const EtichettaCarta* sinai = trovaEtichetta(dc1967, 0);
-    const EtichettaCarta* nota = trovaEtichetta(dc1967, 30);
-    const EtichettaCarta* anni = trovaEtichetta(dc1967, 31);
+    const EtichettaCarta* sinai = voce(dc1967, 0);
+    const EtichettaCarta* nota = voce(dc1967, 30);
+    const EtichettaCarta* anni = voce(dc1967, 31);
     ASSERT_TRUE(sinai && nota && anni);
     EXPECT_EQ(nota->posizione->Top - sinai->posizione->Top, 240);
     EXPECT_EQ(anni->posizione->Top - nota->posizione->Top, 240);
     EXPECT_GE(nota->posizione->Left, 8160);
     EXPECT_GE(anni->posizione->Left, 8160);
-    EXPECT_EQ(trovaEtichetta(dc1967, 32), nullptr);
+    EXPECT_EQ(voce(dc1967, 32), nullptr);
 }
 
 }  // namespace

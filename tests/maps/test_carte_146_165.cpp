@@ -28,24 +28,8 @@ constexpr std::uint32_t Rosso = 0x0000FF;
 // The map picture ends here: a label at or below it shows nothing of the map.
 constexpr int FondoCarta = 5295;
 
-const EtichettaCarta* voce(const ContenutoCarta& carta, int indice) {
-    for (const EtichettaCarta& e : carta.etichette)
-        if (e.indice == indice) return &e;
-    return nullptr;
-}
-
-bool stessaVoce(const EtichettaCarta& a, const EtichettaCarta& b) {
-    if (a.posizione.has_value() != b.posizione.has_value()) return false;
-    if (a.posizione && (a.posizione->Top != b.posizione->Top || a.posizione->Left != b.posizione->Left))
-        return false;
-    if (a.ForeColor != b.ForeColor) return false;
-    for (int l = 0; l < NumeroLingue; ++l) {
-        if ((a.didascalia[l] == nullptr) != (b.didascalia[l] == nullptr)) return false;
-        if (a.didascalia[l] && std::string_view(a.didascalia[l]) != std::string_view(b.didascalia[l]))
-            return false;
-    }
-    return true;
-}
+using verifica::voce;
+using verifica::stessaVoce;
 
 bool vuota(const EtichettaCarta& e) {
     return std::all_of(e.didascalia.begin(), e.didascalia.end(),

@@ -21,11 +21,7 @@ const std::array<const ContenutoCarta*, 18> cartePrime = {
     &ac5000, &ac3300, &ac3100, &ac3000, &ac2350, &ac2220, &ac2112, &ac2061, &ac2004,
     &ac2000, &ac1950, &ac1810, &ac1760, &ac1685, &ac1650, &ac1595, &ac1580, &ac1550};
 
-const EtichettaCarta* trovaEtichetta(const ContenutoCarta& carta, int indice) {
-    for (const auto& e : carta.etichette)
-        if (e.indice == indice) return &e;
-    return nullptr;
-}
+using verifica::voce;
 
 // ---------------------------------------------------------------------------
 // Descriptions: opening as stored and length in characters (code points).
@@ -304,7 +300,7 @@ class Carte1a18Etichette : public ::testing::TestWithParam<EtichettaAttesa> {};
 
 TEST_P(Carte1a18Etichette, VoceComeNeiDati) {
     const auto& p = GetParam();
-    const EtichettaCarta* e = trovaEtichetta(*p.carta, p.indice);
+    const EtichettaCarta* e = voce(*p.carta, p.indice);
     ASSERT_NE(e, nullptr) << "no entry for label " << p.indice;
 
     ASSERT_EQ(e->posizione.has_value(), p.posizione.has_value());
@@ -338,8 +334,8 @@ TEST(Carte1a18MariEFiumi, StessoStratoSulleCarteDelVicinoOriente) {
     const auto& riferimento = ac2350;
     for (const ContenutoCarta* carta : vicinoOriente) {
         for (int i = 0; i <= 9; ++i) {
-            const EtichettaCarta* e = trovaEtichetta(*carta, i);
-            const EtichettaCarta* r = trovaEtichetta(riferimento, i);
+            const EtichettaCarta* e = voce(*carta, i);
+            const EtichettaCarta* r = voce(riferimento, i);
             ASSERT_NE(e, nullptr);
             ASSERT_NE(r, nullptr);
             ASSERT_TRUE(e->ForeColor.has_value());

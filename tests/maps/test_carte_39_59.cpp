@@ -19,31 +19,10 @@ namespace {
 
 using namespace contenuti;
 
-const EtichettaCarta* voce(const ContenutoCarta& carta, int indice) {
-    for (const EtichettaCarta& e : carta.etichette)
-        if (e.indice == indice) return &e;
-    return nullptr;
-}
-
-bool stesseDidascalie(const std::array<const char*, NumeroLingue>& a,
-                      const std::array<const char*, NumeroLingue>& b) {
-    for (int l = 0; l < NumeroLingue; ++l) {
-        if ((a[l] == nullptr) != (b[l] == nullptr)) return false;
-        if (a[l] != nullptr && std::string_view(a[l]) != std::string_view(b[l])) return false;
-    }
-    return true;
-}
-
-bool stessaPosizione(const std::optional<Posizione>& a, const std::optional<Posizione>& b) {
-    if (a.has_value() != b.has_value()) return false;
-    return !a || (a->Top == b->Top && a->Left == b->Left);
-}
-
-bool stessaVoce(const EtichettaCarta* a, const EtichettaCarta* b) {
-    if (a == nullptr || b == nullptr) return a == b;
-    return stessaPosizione(a->posizione, b->posizione) && a->ForeColor == b->ForeColor &&
-           stesseDidascalie(a->didascalia, b->didascalia);
-}
+using verifica::voce;
+using verifica::stesseDidascalie;
+using verifica::stessaPosizione;
+using verifica::stessaVoce;
 
 // ---------------------------------------------------------------------------
 // Descriptions: each starts with its fixed opening (the blanks after the era

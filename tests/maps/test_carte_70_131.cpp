@@ -18,25 +18,8 @@ namespace {
 
 using namespace contenuti;
 
-const EtichettaCarta* voce(const ContenutoCarta& carta, int indice) {
-    for (const EtichettaCarta& e : carta.etichette)
-        if (e.indice == indice) return &e;
-    return nullptr;
-}
-
-bool stessaVoce(const EtichettaCarta* a, const EtichettaCarta* b) {
-    if (a == nullptr || b == nullptr) return a == b;
-    if (a->posizione.has_value() != b->posizione.has_value()) return false;
-    if (a->posizione && (a->posizione->Top != b->posizione->Top || a->posizione->Left != b->posizione->Left))
-        return false;
-    if (a->ForeColor != b->ForeColor) return false;
-    for (int l = 0; l < NumeroLingue; ++l) {
-        if ((a->didascalia[l] == nullptr) != (b->didascalia[l] == nullptr)) return false;
-        if (a->didascalia[l] && std::string_view(a->didascalia[l]) != std::string_view(b->didascalia[l]))
-            return false;
-    }
-    return true;
-}
+using verifica::voce;
+using verifica::stessaVoce;
 
 // ---------------------------------------------------------------------------
 // Descriptions: the fixed opening, the exact length in characters, the run of

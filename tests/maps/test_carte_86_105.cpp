@@ -28,11 +28,7 @@ const CartaEuropea carteEuropee[] = {
     {93, &dc476}, {95, &dc500eu}, {96, &dc526}, {97, &dc565}, {98, &dc600}, {99, &dc700},
     {100, &dc732}, {102, &dc774}, {103, &dc800}, {104, &dc843}, {105, &dc870}};
 
-const EtichettaCarta* trovaEtichetta(const ContenutoCarta& carta, int indice) {
-    for (const auto& e : carta.etichette)
-        if (e.indice == indice) return &e;
-    return nullptr;
-}
+using verifica::voce;
 
 bool validoUtf8(std::string_view t) {
     std::size_t attese = 0;
@@ -255,7 +251,7 @@ TEST_P(Carte86a105Forma, PulituraEVoci) {
     }
     EXPECT_EQ(soloDidascalia, p.soloDidascalia);
     // Labels 0 to N-1 are all written, or they would keep the previous map's caption.
-    for (int i = 0; i < p.N; ++i) EXPECT_NE(trovaEtichetta(carta, i), nullptr) << "label " << i;
+    for (int i = 0; i < p.N; ++i) EXPECT_NE(voce(carta, i), nullptr) << "label " << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(Carte86a105, Carte86a105Forma, ::testing::ValuesIn(formeAttese),
@@ -369,7 +365,7 @@ class Carte86a105Etichette : public ::testing::TestWithParam<EtichettaAttesa> {}
 
 TEST_P(Carte86a105Etichette, VoceComeNeiDati) {
     const auto& p = GetParam();
-    const EtichettaCarta* e = trovaEtichetta(*p.carta, p.indice);
+    const EtichettaCarta* e = voce(*p.carta, p.indice);
     ASSERT_NE(e, nullptr) << "no entry for label " << p.indice;
 
     ASSERT_EQ(e->posizione.has_value(), p.posizione.has_value());
@@ -441,8 +437,8 @@ TEST(Carte86a105Condivise, AcqueBluOBluScuro) {
     const std::set<int> blu = {86, 87, 89, 90, 92, 93};
     for (const auto& c : carteEuropee) {
         for (int i = 0; i <= 4; ++i) {
-            const EtichettaCarta* e = trovaEtichetta(*c.carta, i);
-            const EtichettaCarta* r = trovaEtichetta(dc268, i);
+            const EtichettaCarta* e = voce(*c.carta, i);
+            const EtichettaCarta* r = voce(dc268, i);
             ASSERT_NE(e, nullptr);
             ASSERT_TRUE(e->ForeColor.has_value());
             EXPECT_EQ(*e->ForeColor, blu.count(c.numero) ? 0xFF0000u : 0xC00000u) << "map " << c.numero << " label " << i;
@@ -461,7 +457,7 @@ TEST(Carte86a105Condivise, AcqueBluOBluScuro) {
 // Rome (label 14) keeps its place, colour and captions, without the city dot.
 TEST(Carte86a105Condivise, RomaSempreUguale) {
     for (const auto& c : carteEuropee) {
-        const EtichettaCarta* e = trovaEtichetta(*c.carta, 14);
+        const EtichettaCarta* e = voce(*c.carta, 14);
         ASSERT_NE(e, nullptr);
         ASSERT_TRUE(e->posizione && e->ForeColor);
         EXPECT_EQ(e->posizione->Top, 4200);

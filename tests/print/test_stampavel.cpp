@@ -2,6 +2,8 @@
 // Back and Exit, all driven by mouse clicks on the real windows.
 #include <gtest/gtest.h>
 
+#include "tests/support/SenzaStampante.h"
+
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -435,16 +437,8 @@ TEST_F(Stampa, UnaEtichettaNascostaNonVaSullaPagina) {
 }
 
 TEST_F(Stampa, SenzaStampantePredefinitaLoDiceInItalianoEProsegue) {
-    // A default printer that does not exist: the print system then has none.
-    const QByteArray prima = qgetenv("LPDEST");
-    const bool cera = qEnvironmentVariableIsSet("LPDEST");
-    qputenv("LPDEST", "cartaviva-stampante-che-non-esiste");
-    struct Ripristino {
-        QByteArray valore;
-        bool cera;
-        ~Ripristino() { cera ? qputenv("LPDEST", valore) : qunsetenv("LPDEST"); }
-    } ripristino{prima, cera};
-    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a default printer is still set on this machine";
+    prova::SenzaStampantePredefinita senza;
+    if (!senza.senzaStampante()) GTEST_SKIP() << "a default printer is still set on this machine";
 
     Tavolavel& t = mostra();
     etichetta(t, 6).setCaption(QStringLiteral("aaTroia"));

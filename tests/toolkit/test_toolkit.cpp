@@ -213,6 +213,7 @@ TEST(Casuale, IlBranoRestaTra1E15) {
 #include <QFile>
 #include <QPrinterInfo>
 
+#include "tests/support/SenzaStampante.h"
 #include "toolkit/Stampante.h"
 
 namespace {
@@ -235,22 +236,13 @@ TEST(Stampa, SuFilePdfScriveUnPdfConLImmagine) {
 }
 
 TEST(Stampa, SenzaStampantePredefinitaELUnFallimento) {
-    // A default that names no printer: the same as having none.
-    qputenv("LPDEST", "nessuna-stampante-cartaviva");
-    qputenv("PRINTER", "nessuna-stampante-cartaviva");
-    const bool senza = QPrinterInfo::defaultPrinter().isNull();
-    if (!senza) {
-        qunsetenv("LPDEST");
-        qunsetenv("PRINTER");
-        GTEST_SKIP() << "a default printer is still seen";
-    }
+    prova::SenzaStampantePredefinita senza;
+    if (!senza.senzaStampante()) GTEST_SKIP() << "a default printer is still seen";
     QImage img(20, 10, QImage::Format_RGB32);
     img.fill(Qt::blue);
     QString errore;
     EXPECT_FALSE(forma::StampaImmagine(img, &errore));
     EXPECT_FALSE(errore.isEmpty());
-    qunsetenv("LPDEST");
-    qunsetenv("PRINTER");
 }
 
 }  // namespace
