@@ -38,7 +38,7 @@ constexpr EtichettaCarta etichette[] = {
 extern const ContenutoCarta ac331;
 const ContenutoCarta ac331{etichette, 27, {
     "331 a.C.      Alessandro Magno insegue ora Dario III e conquista Babilonia; raggiunge quindi Persepoli, capitale dell'Impero Persiano, e la dà alle fiamme.",  // Italian
-    "331 av. J.- C. Alexandre le Grand part à la poursuite de Darius III et occupe Babylone, puis il atteint Persépolis,  capitale de l'Empire perse,  qu'il livre aux flammes.",  // French
+    "331 av. J.- C. Alexandre le Grand part à la poursuite de Darius III et occupe Babylone, puis atteint Persépolis,  capitale de l'Empire perse,  et la détruit par incendie.",  // French
     "331 a.C. Alejandro Magno persigue a Darío III y conquista Babilonia; luego llega a Persépolis, capital del Imperio Persa, y la entrega al fuego.",  // Spanish
     " 331 B.C. Alexander The Great chases Darius III and conquers Babylon, then he reaches Persepolis, the capital of the Persian Empire, and burns it.",  // English
 }};

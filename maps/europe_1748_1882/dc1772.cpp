@@ -51,7 +51,7 @@ const ContenutoCarta dc1772{etichette, NessunaPulizia, {
     "1772   La Polonia aveva avviato una politica di riforme, ispirata alle idee dell'Illuminismo. I vicini, scontenti di questa politica, attuano la Prima Spartizione del regno: Russia, Prussia e Austria s'impadroniscono di un terzo delle terre polacche.",  // Italian
     "1772 La Pologne commence une série de réformes inspirées par les Lumières. À l'issue d'une courte guerre, ses voisins plus conservateurs, hostiles à ces changements, se partagent un tiers de son territoire : la Russie, la Prusse et l'Autriche.",  // French
     "1772  Polonia había comenzado una política de reformas inspirada en las ideas de la Ilustración. Sus poderosos vecinos, descontentos con estos cambios, llevan a cabo la Primera Partición del reino: Rusia, Prusia y Austria se apoderan de un tercio de las tierras polacas.",  // Spanish
-    "1772 Poland had started political reforms inspired by the ideals of the Enlightenment. Its displeased and powerful neighbours carry out the First Partition of the kingdom: Russia, Prussia and Austria seize Polish territory.",  // English
+    "1772 Poland had started political reforms inspired by the Enlightenment. Its displeased and mighty neighbours carry out the First Partition of that kingdom: Russia, Prussia and Austria participate and take Polish territory.",  // English
 }};
 
 }  // namespace contenuti

@@ -48,7 +48,7 @@ constexpr EtichettaCarta etichette[] = {
 
 extern const ContenutoCarta dc1812eu;
 const ContenutoCarta dc1812eu{etichette, NessunaPulizia, {
-    "1812   Organizzazione amministrativa dell'impero napoleonico. In Portogallo dominano gli Inglesi; la famiglia reale portoghese, per sfuggire ai Francesi, ripara in Brasile.",  // Italian
+    "1812   L'organizzazione dell'Impero di Napoleone in Europa. In Portogallo prevalgono gli Inglesi; la famiglia reale portoghese, per sfuggire ai Francesi, ripara in Brasile.",  // Italian
     "1812 Organisation administrative de l'empire de Napoléon. Au Portugal les Anglais ont le dessus ; la famille royale portugaise, pour échapper aux Français, s'est réfugiée au Brésil.",  // French
     "1812  Organización administrativa del imperio de Napoleón. En Portugal prevalen los ingleses; la familia real portuguesa, para escapar de los franceses, se ha refugiado en Brasil.",  // Spanish
     "1812  The English have the upper hand in Portugal: the Iberian Peninsula, an invasion route for the English army, eludes Napoleon. The royal family has fled to Brazil.",  // English

@@ -46,7 +46,7 @@ constexpr EtichettaCarta etichette[] = {
 
 extern const ContenutoCarta dc1992;
 const ContenutoCarta dc1992{etichette, NessunaPulizia, {
-    "1992   Dopo una crudele guerra civile, Slovenia, Croazia, Bosnia e Macedonia lasciano la federazione per diventare repubbliche indipendenti; anche la Jugoslavia si riduce alla sola Serbia e Montenegro. Dalla pacifica dissoluzione della Cecoslovacchia nascono la Repubblica Ceca e la Slovacca.",  // Italian
+    "1992   Dopo una crudele guerra civile, anche la Jugoslavia si riduce alla sola Serbia e Montenegro: Slovenia, Croazia, Bosnia e Macedonia lasciano la federazione per diventare repubbliche indipendenti. Dalla pacifica dissoluzione della Cecoslovacchia nascono la Repubblica Ceca e la Slovacca.",  // Italian
     "1992 Après une guerre civile cruelle, Slovénie, Croatie, Bosnie et Macédoine quittent la fédération yougoslave et deviennent des républiques indépendantes. La Yougoslavie se réduit à la Serbie et au Monténégro. La Tchécoslovaquie se divise pacifiquement en République tchèque et République slovaque.",  // French
     "1992  Después de una cruel guerra civil, Eslovenia, Croacia, Bosnia y Macedonia dejan la federación y pasan a ser repúblicas independientes, y la antigua Yugoslavia se reduce a los estados de Serbia y Montenegro. De la disolución pacífica de Checoslovaquia nacen la República Checa y  la República Eslovaca.",  // Spanish
     "1992 After a cruel civil war, Slovenia, Croatia, Bosnia and Macedonia become separate, independent republics; Yugoslavia dwindles to Serbia and Montenegro. The Czech Republic and Slovakia emerge peacefully from the dissolution of Czechoslovakia.",  // English

@@ -45,7 +45,7 @@ constexpr EtichettaCarta etichette[] = {
 extern const ContenutoCarta dc774;
 const ContenutoCarta dc774{etichette, 34, {
     "774 d.C. Carlo Magno, nuovo re dei Franchi, chiamato in Italia dal papa, sconfigge Desiderio e cinge la corona dei Longobardi. Le terre della Chiesa si estendono da Ravenna a Roma. Ai Longobardi resta solamente il ducato di Benevento. Gli Avari spingono verso occidente.",  // Italian
-    "774 Ap.JC. Charlemagne, le nouveau roi des Francs, appelé en Italie par le pape, bat l'armée de Didier et prend la couronne de fer des Lombards. L'Etat de l'Eglise doit aux Carolingiens son étendue, de Rome jusqu'à Ravenne. Aux Lombards il ne reste plus que le duché de Bénévent. Les Avars poussent vers l'ouest.",  // French
+    "774 Ap.JC. Charlemagne, le nouveau roi des Francs, appelé en Italie par le pape, vainc l'armée de Didier et prend la couronne de fer lombarde. L'Etat de l'Eglise doit aux Carolingiens son étendue, de Rome à Ravenne. Les Lombards s'affacent et ne gardent que le duché de Bénévent. Les Avars poussent vers l'ouest.",  // French
     "774 d.C. Carlomagno, nuevo rey de los francos, llamado a Italia por el papa, derrota a Desiderio y se ciñe la corona de hierro de los longobardos. El Estado Pontificio se extiende de Rávena a Roma. A los longobardos solo les queda el ducado de Benevento. Los ávaros presionan hacia el oeste.",  // Spanish
     " 774 A.D. Charlemagne, the new king of the Franks, goes to Italy and confirms to the Pope the grants of land made by his father Pepin.  The Lombards keep only Benevento, while the Avars press westward.",  // English
 }};

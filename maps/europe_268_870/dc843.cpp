@@ -44,7 +44,7 @@ constexpr EtichettaCarta etichette[] = {
 
 extern const ContenutoCarta dc843;
 const ContenutoCarta dc843{etichette, 34, {
-    "843 d.C. Con il trattato di Verdun il Sacro Romano Impero viene spartito in tre regni, per porre fine alle contese tra gli eredi di Ludovico il Pio. Il titolo imperiale spetta al sovrano del regno centrale.",  // Italian
+    "843 d.C. Con il trattato di Verdun il Sacro Romano Impero viene spartito in tre regni, per risolvere le contese tra gli eredi di Ludovico il Pio; il tiolo di imperatore spetta al sovrano del regno centrale.",  // Italian
     "843 Ap.JC. Avec le traité de Verdun, le Saint Empire romain est partagé en trois royaumes, afin de mettre un terme aux querelles entre les héritiers de Louis le Pieux. Le titre impérial revient au souverain du royaume central.",  // French
     "843 d.C. Con el tratado de Verdún, el Imperio Romano de Occidente se divide en tres reinos, para poner fin a las constantes disputas entre los herederos de Luis el Piadoso. El título imperial corresponde al soberano del reino central.",  // Spanish
     " 843 A.D. By the Treaty of Verdun the Holy Roman Empire is split into three kingdoms, Francia, Germany and, lying between them, Lotharingia, to end the quarrels among the heirs of Louis the Pious. The imperial title goes to Lotharingia's ruler.",  // English

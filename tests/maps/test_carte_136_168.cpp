@@ -159,7 +159,7 @@ const FrammentoAtteso frammentiAttesi[] = {
     {"Carta163_Inglese_GiudeaESamaria", &dc1967, Inglese, "Judea and Samaria"},
     {"Carta163_Inglese_YomKippur", &dc1967, Inglese, "Yom Kippur"},
     {"Carta163_Francese_LeDueParti", &dc1967, Francese, "occupés..Quatre cent mille Palestiniens supplémentaires fuient"},
-    {"Carta164_Francese_MissiliDel1961", &dc1975, Francese, "1961"},
+    {"Carta164_Francese_MissiliDel1962", &dc1975, Francese, "En 1962 les missiles"},
     {"Carta164_Francese_SpazioDelleMigliaia", &dc1975, Francese, "4 000 millions"},
     {"Carta164_Spagnolo_PuntoDelleMigliaia", &dc1975, Spagnolo, "4.000 millones"},
     {"Carta164_Inglese_UnoSpazioPrimaDellaPopolazione", &dc1975, Inglese, "war. The world population is 4 billion."},

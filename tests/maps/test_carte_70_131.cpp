@@ -188,7 +188,7 @@ const RigaIntestazioni intestazioni[] = {
     {"Carta116Inglese", &dc1200, Inglese, {"CHINA:", "INDO-CHINA:", "AMERICA:"}, {}},
     {"Carta116Spagnolo", &dc1200, Spagnolo, {"CHINA:", "INDOCHINA:", "AMÉRICA:", "Chin"}, {}},
     {"Carta119Inglese", &dc1260, Inglese, {"1260:", "[Moghul]", "1261"}, {}},
-    {"Carta119Francese", &dc1260, Francese, {"1237"}, {}},
+    {"Carta119Francese", &dc1260, Francese, {"1227"}, {"1237"}},
     {"Carta121Spagnolo", &dc1300, Spagnolo, {"AMÉRICA:", "ÁFRICA:"}, {}},
     {"Carta121Francese", &dc1300, Francese, {"AMÉRIQUE:", "AFRIQUE:"}, {}},
     {"Carta124Inglese", &dc1400, Inglese, {"PLAGUE", "MING", "CHINA", "INDIA"}, {}},
