@@ -64,7 +64,7 @@ command -v Xvfb >/dev/null || { echo "Xvfb is missing: tools/installa-pacchetti.
 # The programs: the bare window first, then the ones named, each with its
 # data folder.
 ETICHETTE=("bare Qt window")
-COMANDI=("$NUDA atlante/5000bac.gif")
+COMANDI=("$NUDA")
 CARTELLE=("$RADICE")
 for p in "$@"; do
   assoluto="$(realpath "$p")"
@@ -98,7 +98,9 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 # One start of program i: appends its milliseconds to its file, or counts a failure.
 avvia() {
   local i=$1 conta=$2 risultato
-  if risultato="$(cd "${CARTELLE[$i]}" && "$OSSERVATORE" ${COMANDI[$i]} 2>>"$LAVORO/programmi.log")"; then
+  local argomenti=()
+  [ "$i" = 0 ] && argomenti=(atlante/5000bac.gif)
+  if risultato="$(cd "${CARTELLE[$i]}" && "$OSSERVATORE" "${COMANDI[$i]}" "${argomenti[@]}" 2>>"$LAVORO/programmi.log")"; then
     [ "$conta" = 1 ] && echo "${risultato%% *}" >>"$LAVORO/tempi.$i"
     printf ' %9s' "${risultato%% *}"
   else

@@ -236,6 +236,7 @@ int main(int argc, char** argv) {
     if (figlio < 0) return errore("fork failed");
     if (figlio == 0) {
         close(xcb_get_file_descriptor(c));
+        dup2(STDERR_FILENO, STDOUT_FILENO);  // our one line is the only thing on stdout
         execvp(argv[a], argv + a);
         std::fprintf(stderr, "primo_fotogramma: cannot start %s\n", argv[a]);
         _exit(127);
