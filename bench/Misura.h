@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryFile>
+#include <QThread>
 #include <QTest>
 #include <QWidget>
 #include <algorithm>
@@ -165,6 +167,10 @@ inline void intestazione(const char* titolo) {
     const QScreen* schermo = QGuiApplication::primaryScreen();
     const QSize dim = schermo ? schermo->geometry().size() : QSize();
     std::printf("%s\n", titolo);
+    QFile carico(QStringLiteral("/proc/loadavg"));
+    if (carico.open(QIODevice::ReadOnly))
+        std::printf("  machine: %d cores, load average %s at the start\n", QThread::idealThreadCount(),
+                    carico.readLine().split(' ').mid(0, 3).join(' ').constData());
     std::printf("  platform %s, screen %dx%d, Qt %s, data folder %s\n", qPrintable(QGuiApplication::platformName()),
                 dim.width(), dim.height(), qVersion(), qPrintable(QDir::currentPath()));
     std::fflush(stdout);
