@@ -6,13 +6,13 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryFile>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
 #include <algorithm>
 #include <chrono>
