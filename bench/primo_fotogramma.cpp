@@ -8,9 +8,10 @@
 //   primo_fotogramma [--copertura 0.9] [--limite-ms 20000] [--traccia 1] programma [argomenti...]
 //
 // Prints one line: the milliseconds to the first full frame and to the first
-// drawing of any size ("213.4 211.9"); then ends the program. With --traccia 1
-// every drawing reported until then goes to stderr, with its time and area. Exits 1, with a
-// line on stderr, when there is no display, no DAMAGE, or no frame in time.
+// drawing of any size ("213.4 211.9"); then ends the program. With
+// --traccia 1 every drawing reported until then goes to stderr, with its time
+// and area. Exits 1, with a line on stderr, when there is no display, no
+// DAMAGE, or no frame in time.
 //
 // libxcb has no binding for DAMAGE unless its own development package is
 // there, so the two requests used here are sent as the protocol writes them.
