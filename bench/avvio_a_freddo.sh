@@ -1,0 +1,152 @@
+#!/bin/bash
+# Cold start: from the exec of a program to its first frame on the screen,
+# for the atlas (one or more builds of it) and, side by side, for a bare Qt
+# window showing the first map's picture full screen (bench/finestra_nuda.cpp,
+# the floor for any Qt program). The programs take turns, round after round,
+# under one virtual X display started here; then the medians and the ratio of
+# each to the bare window.
+#
+#   bench/avvio_a_freddo.sh [-n ROUNDS] [-s WIDTHxHEIGHT] [-b BENCH_DIR] PROGRAM [PROGRAM...]
+#   bench/avvio_a_freddo.sh build/app/cartaviva
+#   bench/avvio_a_freddo.sh /path/to/before/build/app/cartaviva build/app/cartaviva
+#
+# ROUNDS defaults to 12 (one more round first, not counted, brings the files
+# into memory), the screen to 1024x768, BENCH_DIR to build/bench of this
+# repository (it holds finestra_nuda and primo_fotogramma:
+# cmake --build build --target finestra_nuda primo_fotogramma). Each program
+# runs in its data folder: the nearest folder above it holding
+# atlante/5000bac.gif, or this repository's root.
+#
+# How the first frame is seen. Nothing is added to the programs: the clock
+# is an outside X client of ours, bench/primo_fotogramma.cpp. It asks the X
+# server (DAMAGE extension) to report every drawing on the root window, which
+# with no compositor includes the drawing of every window; it starts the
+# program itself, so the clock starts at the exec; and it stops the clock when
+# what has been drawn since covers 90% of the screen, that is when the
+# full-screen window's first frame has reached the screen, whether the frame
+# came in one piece or in bands. Being told by the server, it costs the
+# programs nothing while they start, unlike polling the screen's pixels, and
+# it does not depend on what the frame looks like. Before each start it waits
+# for a still screen with no window shown, so that the previous program's
+# going away is not taken for the next one's frame.
+#
+# What it leaves out: no window manager runs, and the files are in the page
+# cache after the first round (as on a machine where the atlas ran once).
+set -euo pipefail
+
+RADICE="$(cd "$(dirname "$0")/.." && pwd)"
+GIRI=12
+SCHERMO=1024x768
+BANCO="$RADICE/build/bench"
+while getopts "n:s:b:h" opzione; do
+  case "$opzione" in
+    n) GIRI="$OPTARG" ;;
+    s) SCHERMO="$OPTARG" ;;
+    b) BANCO="$OPTARG" ;;
+    *) sed -n '2,/^set -euo/p' "$0" | sed -e '$d' -e 's/^# \{0,1\}//'; exit 2 ;;
+  esac
+done
+shift $((OPTIND - 1))
+if [ $# -lt 1 ]; then
+  echo "usage: $0 [-n ROUNDS] [-s WIDTHxHEIGHT] [-b BENCH_DIR] PROGRAM [PROGRAM...]" >&2
+  exit 2
+fi
+OSSERVATORE="$BANCO/primo_fotogramma"
+NUDA="$BANCO/finestra_nuda"
+for f in "$OSSERVATORE" "$NUDA"; do
+  if [ ! -x "$f" ]; then
+    echo "$f is missing: cmake --build build --target finestra_nuda primo_fotogramma" >&2
+    exit 1
+  fi
+done
+command -v Xvfb >/dev/null || { echo "Xvfb is missing: tools/installa-pacchetti.sh xvfb" >&2; exit 1; }
+
+# The programs: the bare window first, then the ones named, each with its
+# data folder.
+ETICHETTE=("bare Qt window")
+COMANDI=("$NUDA")
+CARTELLE=("$RADICE")
+for p in "$@"; do
+  assoluto="$(realpath "$p")"
+  [ -x "$assoluto" ] || { echo "$p is not an executable program" >&2; exit 1; }
+  cartella="$(dirname "$assoluto")"
+  while [ "$cartella" != / ] && [ ! -f "$cartella/atlante/5000bac.gif" ]; do cartella="$(dirname "$cartella")"; done
+  [ -f "$cartella/atlante/5000bac.gif" ] || cartella="$RADICE"
+  ETICHETTE+=("$p")
+  COMANDI+=("$assoluto")
+  CARTELLE+=("$cartella")
+done
+N=${#COMANDI[@]}
+
+LAVORO="$(mktemp -d)"
+XVFB=""
+fine() {
+  [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null && wait "$XVFB" 2>/dev/null
+  rm -rf "$LAVORO"
+}
+trap fine EXIT
+
+Xvfb -displayfd 3 -screen 0 "${SCHERMO}x24" -br -nolisten tcp 3>"$LAVORO/schermo" 2>"$LAVORO/xvfb.log" &
+XVFB=$!
+for _ in $(seq 100); do [ -s "$LAVORO/schermo" ] && break; sleep 0.05; done
+[ -s "$LAVORO/schermo" ] || { echo "Xvfb did not start:" >&2; cat "$LAVORO/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$LAVORO/schermo")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR="$LAVORO/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# One start of program i: appends its milliseconds to its file, or counts a failure.
+avvia() {
+  local i=$1 conta=$2 risultato
+  local argomenti=()
+  [ "$i" = 0 ] && argomenti=(atlante/5000bac.gif)
+  if risultato="$(cd "${CARTELLE[$i]}" && "$OSSERVATORE" "${COMANDI[$i]}" "${argomenti[@]}" 2>>"$LAVORO/programmi.log")"; then
+    [ "$conta" = 1 ] && echo "${risultato%% *}" >>"$LAVORO/tempi.$i"
+    printf ' %9s' "${risultato%% *}"
+  else
+    [ "$conta" = 1 ] && echo x >>"$LAVORO/falliti.$i"
+    printf ' %9s' failed
+  fi
+}
+
+echo "Cold start to the first frame on screen (ms): Xvfb $DISPLAY ${SCHERMO}x24, $GIRI rounds, taking turns"
+echo "  machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) at the start"
+for i in $(seq 0 $((N - 1))); do printf '  [%d] %s (in %s)\n' "$i" "${ETICHETTE[$i]}" "${CARTELLE[$i]}"; done
+printf '  %-9s' round
+for i in $(seq 0 $((N - 1))); do printf ' %9s' "[$i]"; done
+echo
+for giro in $(seq 0 "$GIRI"); do
+  # Each round starts with the next program, so that none always follows the same one.
+  declare -a righe=()
+  for k in $(seq 0 $((N - 1))); do
+    i=$(((giro + k) % N))
+    righe[$i]="$(avvia "$i" "$([ "$giro" -gt 0 ] && echo 1 || echo 0)")"
+  done
+  if [ "$giro" -eq 0 ]; then printf '  %-9s' warm-up; else printf '  %-9s' "$giro"; fi
+  for i in $(seq 0 $((N - 1))); do printf '%s' "${righe[$i]}"; done
+  echo
+done
+
+mediana() { sort -g "$1" | awk '{v[NR]=$1} END {if (NR==0) print "nan"; else if (NR%2) print v[(NR+1)/2]; else printf "%.1f\n", (v[NR/2]+v[NR/2+1])/2}'; }
+echo
+echo "  machine: load average $(cut -d' ' -f1-3 /proc/loadavg) at the end"
+printf '  %-48s %8s %8s %8s %8s  %s\n' program median min max failed "ratio to the bare Qt window (medians)"
+BASE="nan"
+[ -s "$LAVORO/tempi.0" ] && BASE="$(mediana "$LAVORO/tempi.0")"
+for i in $(seq 0 $((N - 1))); do
+  falliti=0
+  [ -f "$LAVORO/falliti.$i" ] && falliti=$(wc -l <"$LAVORO/falliti.$i")
+  if [ -s "$LAVORO/tempi.$i" ]; then
+    med="$(mediana "$LAVORO/tempi.$i")"
+    min="$(sort -g "$LAVORO/tempi.$i" | head -n1)"
+    max="$(sort -g "$LAVORO/tempi.$i" | tail -n1)"
+    rapporto="$(awk -v a="$med" -v b="$BASE" 'BEGIN { if (b == "nan" || b == 0) print "-"; else printf "%.2f\n", a / b }')"
+  else
+    med=-; min=-; max=-; rapporto=-
+  fi
+  printf '  %-48s %8s %8s %8s %8s  %s\n' "[$i] ${ETICHETTE[$i]}" "$med" "$min" "$max" "$falliti" "$rapporto"
+done
+if [ -s "$LAVORO/programmi.log" ]; then
+  echo "  what the programs wrote on stderr (each line once):"
+  sort -u "$LAVORO/programmi.log" | sed 's/^/    /'
+fi
