@@ -328,6 +328,36 @@ TEST(Stampa, SuFilePdfScriveUnPdfConLImmagine) {
     EXPECT_TRUE(dati.contains("/Image"));
 }
 
+// The job's name is the printed document's title: "CARTAVIVA", or the name a
+// check gives its own jobs on a shared queue.
+TEST(Stampa, IlNomeDelLavoroEIlTitoloDelDocumento) {
+    prova::CartellaDiLavoro cartella;
+    QImage img(20, 10, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    auto titolo = [](const QString& nome) {
+        QByteArray b("(\xFE\xFF", 3);
+        for (const QChar c : nome) {
+            b.append(static_cast<char>(c.unicode() >> 8));
+            b.append(static_cast<char>(c.unicode() & 0xFF));
+        }
+        return b + ')';
+    };
+    for (const QString& nome : {QString(), QStringLiteral("CARTAVIVA-prova-42")}) {
+        const QString pdf = cartella.percorso() + QStringLiteral("/lavoro.pdf");
+        forma::StampaSuFile(pdf);
+        forma::NomeLavoroDiStampa(nome);
+        const bool esito = forma::StampaImmagine(img);
+        forma::NomeLavoroDiStampa(QString());
+        forma::StampaSuFile(QString());
+        ASSERT_TRUE(esito);
+        QFile f(pdf);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray dati = f.readAll();
+        EXPECT_TRUE(dati.contains("/Title " + titolo(nome.isEmpty() ? QStringLiteral("CARTAVIVA") : nome)))
+            << nome.toStdString();
+    }
+}
+
 TEST(Stampa, SenzaStampantePredefinitaELUnFallimento) {
     prova::SenzaStampantePredefinita senza;
     if (!senza.senzaStampante()) GTEST_SKIP() << "a default printer is still seen";
