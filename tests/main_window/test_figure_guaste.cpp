@@ -3,6 +3,7 @@
 // keeps working under real clicks: no picture grows over the controls.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QStringList>
 #include <set>
 
@@ -78,6 +79,39 @@ TEST_F(FigureGuaste, RestanoVuoteELaFinestraFunzionaAncora) {
     // Exit still ends the atlas.
     clic(t, t.Labesci);
     EXPECT_EQ(fine, 1);
+}
+
+// No picture at all: one pass with Next over the 168 maps names each missing
+// file once, though many maps share a picture or an inset.
+class FigureMancanti : public prova::FinestraPrincipale {
+protected:
+    FigureMancanti() { QDir(cartella.percorso() + QStringLiteral("/atlante")).removeRecursively(); }
+};
+
+TEST_F(FigureMancanti, UnPassaggioSuTutteLeCarteNominaOgniFileUnaVolta) {
+    std::set<QString> letti;
+    auto locale = [](const char* nome) { return QString::fromUtf8(nome).replace(QLatin1Char('\\'), QLatin1Char('/')); };
+    for (const char* nome : {"atlante\\linguaing.gif", "atlante\\altoparlanti1.jpg", "atlante\\collegamenti.gif"})
+        letti.insert(locale(nome));
+    for (const SchedaCarta& s : CatalogoCarte) {
+        letti.insert(locale(s.fileCarta));
+        if (s.fileInserto[0]) letti.insert(locale(s.fileInserto));
+    }
+    letti.insert(locale("atlante\\battaglia2.jpg"));  // the start-up inset
+
+    ::testing::internal::CaptureStderr();
+    Tavolavel& t = mostra();
+    for (int i = 1; i < 168; ++i) clic(t, t.Labsuccessiva);
+    const QStringList righe = QString::fromStdString(::testing::internal::GetCapturedStderr())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                  .filter(QStringLiteral("picture"));
+    EXPECT_EQ(numcarta, 168);
+    EXPECT_EQ(static_cast<std::size_t>(righe.size()), letti.size());
+    for (const QString& nome : letti) {
+        const QStringList suo = righe.filter(QStringLiteral("picture ") + nome + QLatin1Char(':'));
+        EXPECT_EQ(suo.size(), 1) << nome.toStdString();
+        for (const QString& riga : suo) EXPECT_TRUE(riga.contains(QStringLiteral("missing"))) << riga.toStdString();
+    }
 }
 
 }  // namespace
