@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QTest>
 #include <algorithm>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include "tests/support/CartellaDiLavoro.h"
@@ -176,6 +179,20 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const prova::CartellaDiLavoro& c) {
                        c.figura(QStringLiteral("atlante/x.gif"));
                        QFile::setPermissions(c.percorso() + QStringLiteral("/atlante/x.gif"), QFileDevice::WriteOwner);
+                   },
+                   "cannot be read", true},
+        // A file that exists and that not even root can open: a socket.
+        FileGuasto{"nonApribile",
+                   [](const prova::CartellaDiLavoro& c) {
+                       const QByteArray nome = QFile::encodeName(c.percorso() + QStringLiteral("/atlante/x.gif"));
+                       sockaddr_un indirizzo{};
+                       indirizzo.sun_family = AF_UNIX;
+                       ASSERT_LT(nome.size(), static_cast<qsizetype>(sizeof indirizzo.sun_path));
+                       std::memcpy(indirizzo.sun_path, nome.constData(), static_cast<std::size_t>(nome.size()));
+                       const int presa = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                       ASSERT_GE(presa, 0);
+                       EXPECT_EQ(::bind(presa, reinterpret_cast<const sockaddr*>(&indirizzo), sizeof indirizzo), 0);
+                       ::close(presa);
                    },
                    "cannot be read", true},
         FileGuasto{"jpegTroncato",
