@@ -11,9 +11,15 @@ QString& destinazioneFile() {
     static QString pdf;
     return pdf;
 }
+QString& nomeLavoro() {
+    static QString nome;
+    return nome;
+}
 }  // namespace
 
 void StampaSuFile(const QString& pdf) { destinazioneFile() = pdf; }
+
+void NomeLavoroDiStampa(const QString& nome) { nomeLavoro() = nome; }
 
 bool StampaImmagine(const QImage& immagine, QString* errore) {
     auto fallisci = [errore](const QString& motivo) {
@@ -36,7 +42,7 @@ bool StampaImmagine(const QImage& immagine, QString* errore) {
         stampante.setOutputFormat(QPrinter::PdfFormat);
         stampante.setOutputFileName(destinazioneFile());
     }
-    stampante.setDocName(QStringLiteral("CARTAVIVA"));
+    stampante.setDocName(nomeLavoro().isEmpty() ? QStringLiteral("CARTAVIVA") : nomeLavoro());
     stampante.setPageOrientation(immagine.width() > immagine.height() ? QPageLayout::Landscape
                                                                         : QPageLayout::Portrait);
     QPainter pittore;

@@ -22,4 +22,9 @@ bool PrintForm(QWidget& finestra, QString* errore = nullptr);
 // check of what would be printed; an empty path goes back to the printer.
 void StampaSuFile(const QString& pdf);
 
+// Names the print jobs from now on (the name the queue shows, and the one a
+// PDF printer names its file after), so that a check can tell its own job
+// from others on a shared queue; an empty name goes back to "CARTAVIVA".
+void NomeLavoroDiStampa(const QString& nome);
+
 }  // namespace forma

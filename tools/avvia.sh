@@ -17,13 +17,21 @@ if [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; then
 fi
 SCATTO="$RADICE/build/cartaviva-prima-schermata.png"
 SECONDI="${CARTAVIVA_SECONDI:-5}"
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
-  '$RADICE/build/app/cartaviva' &
-  PID=\$!
-  sleep $SECONDI
-  import -window root '$SCATTO'
-  kill \$PID
-" || true
+# A screenshot left by an earlier run must not pass for this one's.
+rm -f "$SCATTO"
+# The paths go to the inner shell as arguments, never inside its script: a
+# checkout path with a quote or a "$(" in it stays a path.
+xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+  "$1" &
+  PID=$!
+  sleep "$2"
+  if kill -0 "$PID" 2>/dev/null; then
+    import -window root "$3"
+    kill "$PID"
+  else
+    echo "CARTAVIVA ended before the screenshot was taken." >&2
+  fi
+' avvia "$RADICE/build/app/cartaviva" "$SECONDI" "$SCATTO" || true
 if [ -f "$SCATTO" ]; then
   echo "No display: CARTAVIVA ran under a virtual X display; screenshot of the first screen: $SCATTO"
 else

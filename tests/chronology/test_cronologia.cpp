@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <string>
+#include <vector>
 
 #include "chronology/Cronologiavel.h"
 #include "chronology/TestiCronologia.h"
@@ -388,7 +390,21 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Cronologia, EsciFermaLaMusicaEFinisce) {
     mostra();
     Cronologiavel& c = apri();
+    // The presses of the music window's Stop and the end of the process, in
+    // the order they come; Stop still does its work.
+    std::vector<std::string> eventi;
+    FMMediaVel& m = forma::Finestra<FMMediaVel>();
+    auto stopVero = m.Command2.Click;
+    m.Command2.Click = [&eventi, stopVero] {
+        eventi.push_back("stop");
+        if (stopVero) stopVero();
+    };
+    forma::SostituisciEnd([this, &eventi] {
+        eventi.push_back("fine");
+        ++fine;
+    });
     clic(c, c.Labesci);
+    EXPECT_EQ(eventi, (std::vector<std::string>{"stop", "fine"}));
     EXPECT_EQ(fine, 1);
 }
 

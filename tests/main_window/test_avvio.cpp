@@ -51,7 +51,9 @@ TEST_F(Avvio, LaSovrapposizioneHaLaCarta1EnonIlProgetto) {
         EXPECT_NE(l.Caption(), QString::number(i)) << i;
         EXPECT_EQ(l.FontName(), QStringLiteral("Arial")) << i;
         EXPECT_EQ(l.FontSize(), 7.0f) << i;
-        if (i >= 3) EXPECT_EQ(l.Caption(), QString()) << i;
+        if (i >= 3) {
+            EXPECT_EQ(l.Caption(), QString()) << i;
+        }
     }
     struct Attesa {
         int indice;

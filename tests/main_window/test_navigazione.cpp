@@ -27,12 +27,17 @@ TEST(Catalogo, CentosessantottoVociBenFormate) {
         EXPECT_EQ(s.era, i < 81 ? EraCarta::aC : EraCarta::dC);
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9]+$")).match(QString::fromLatin1(s.anno)).hasMatch());
         EXPECT_TRUE(nome.match(QString::fromLatin1(s.fileCarta)).hasMatch()) << s.fileCarta;
-        if (s.fileInserto[0]) EXPECT_TRUE(nome.match(QString::fromLatin1(s.fileInserto)).hasMatch()) << s.fileInserto;
-        if (!s.fileInserto[0]) EXPECT_FALSE(s.dopoContenuto);
+        if (s.fileInserto[0]) {
+            EXPECT_TRUE(nome.match(QString::fromLatin1(s.fileInserto)).hasMatch()) << s.fileInserto;
+        } else {
+            EXPECT_FALSE(s.dopoContenuto);
+        }
         if (i >= 81) {
             EXPECT_GE(std::atoi(s.anno), annoPrecedenteDC);
             annoPrecedenteDC = std::atoi(s.anno);
-            if (s.fileInserto[0]) EXPECT_TRUE(s.dopoContenuto);
+            if (s.fileInserto[0]) {
+                EXPECT_TRUE(s.dopoContenuto);
+            }
         }
         EXPECT_EQ(std::find(routine.begin(), routine.end(), s.contenuto), routine.end());
         routine.push_back(s.contenuto);

@@ -42,8 +42,11 @@ TEST(StrutturaContenuti, DidascalieEDescrizioniScritte) {
         const auto& c = *v.contenuto;
         EXPECT_FALSE(c.etichette.empty()) << "map " << v.numero;
         for (const contenuti::EtichettaCarta& e : c.etichette)
-            for (const char* d : e.didascalia)
-                if (d) EXPECT_LE(verifica::caratteri(d), 35u) << "map " << v.numero << " label " << e.indice;
+            for (const char* d : e.didascalia) {
+                if (d) {
+                    EXPECT_LE(verifica::caratteri(d), 35u) << "map " << v.numero << " label " << e.indice;
+                }
+            }
         for (const char* d : c.descrizione) {
             ASSERT_NE(d, nullptr) << "map " << v.numero;
             EXPECT_GE(verifica::caratteri(d), 80u) << "map " << v.numero;

@@ -3,6 +3,7 @@
 // prepares one). Where there is none the test says so and skips.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -46,7 +47,16 @@ TEST_F(StampaCups, LaFinestraArrivaSullaStampantePdfPredefinita) {
         GTEST_SKIP() << "the default printer " << predefinita.printerName().toStdString()
                      << " is not a cups-pdf virtual printer; not printing on it";
     const QDir uscita(cartellaCupsPdf());
-    const QDateTime inizio = QDateTime::currentDateTime().addSecs(-1);
+    // The output folder is shared with every other print on this machine: the
+    // job carries a name of its own, which cups-pdf names the file after, and
+    // only that file is read and removed.
+    const QString lavoro = QStringLiteral("CARTAVIVA-prova-%1-%2")
+                               .arg(QCoreApplication::applicationPid())
+                               .arg(QDateTime::currentMSecsSinceEpoch());
+    forma::NomeLavoroDiStampa(lavoro);
+    struct Ripristino {
+        ~Ripristino() { forma::NomeLavoroDiStampa(QString()); }
+    } ripristino;
 
     Tavolavel& t = mostra();
     Stampavel& s = riempi(t);
@@ -59,15 +69,16 @@ TEST_F(StampaCups, LaFinestraArrivaSullaStampantePdfPredefinita) {
     QElapsedTimer attesa;
     attesa.start();
     while (nuovo.isEmpty() && attesa.elapsed() < 90000) {
-        for (const QFileInfo& f : uscita.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time)) {
-            if (f.lastModified() >= inizio && f.size() > 0) {
+        for (const QFileInfo& f : uscita.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files)) {
+            if (f.fileName().contains(lavoro, Qt::CaseInsensitive) && f.size() > 0) {
                 nuovo = f.absoluteFilePath();
                 break;
             }
         }
         if (nuovo.isEmpty()) QTest::qWait(250);
     }
-    ASSERT_FALSE(nuovo.isEmpty()) << "no new PDF in " << uscita.path().toStdString() << " after 90 s";
+    ASSERT_FALSE(nuovo.isEmpty()) << "no PDF named after " << lavoro.toStdString() << " in "
+                                  << uscita.path().toStdString() << " after 90 s";
     // Let cups-pdf finish writing it.
     qint64 misura = -1;
     while (QFileInfo(nuovo).size() != misura && attesa.elapsed() < 120000) {

@@ -35,6 +35,11 @@ public:
 
     void file(const QString& relativo, const QByteArray& contenuto) const;
 
+    // A GIF of a few dozen bytes whose header claims the given size and
+    // whose pixel data break off at once: a damaged file of the kind that
+    // would decode into a huge, empty image.
+    void gifCheDichiara(const QString& relativo, int larghezza, int altezza) const;
+
 private:
     QTemporaryDir dir_;
     QString precedente_;
@@ -44,6 +49,26 @@ inline void CartellaDiLavoro::file(const QString& relativo, const QByteArray& co
     QFile f(dir_.path() + QLatin1Char('/') + relativo);
     f.open(QIODevice::WriteOnly);
     f.write(contenuto);
+}
+
+inline void CartellaDiLavoro::gifCheDichiara(const QString& relativo, int larghezza, int altezza) const {
+    auto parola = [](QByteArray& b, int v) {
+        b.append(static_cast<char>(v & 0xFF));
+        b.append(static_cast<char>((v >> 8) & 0xFF));
+    };
+    QByteArray b("GIF89a");
+    parola(b, larghezza);
+    parola(b, altezza);
+    b.append("\x80\x00\x00", 3);               // a global table of two colours
+    b.append("\x00\x00\x00\xFF\xFF\xFF", 6);  // black, white
+    b.append(',');                             // one image, the whole screen
+    parola(b, 0);
+    parola(b, 0);
+    parola(b, larghezza);
+    parola(b, altezza);
+    b.append('\x00');
+    b.append("\x02\x04\x00\x01\x02\x03\x00;", 9);  // four codes of data, then the end
+    file(relativo, b);
 }
 
 }  // namespace prova

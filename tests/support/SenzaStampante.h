@@ -33,7 +33,7 @@ private:
         bool cera = false;
         QByteArray valore;
     };
-    Variabile variabili_[2] = {{"LPDEST"}, {"PRINTER"}};
+    Variabile variabili_[2] = {{"LPDEST", false, {}}, {"PRINTER", false, {}}};
 };
 
 }  // namespace prova

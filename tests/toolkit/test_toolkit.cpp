@@ -3,7 +3,15 @@
 // first use, and mouse events that stay with the control under the pointer.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QTest>
+#include <algorithm>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "tests/support/CartellaDiLavoro.h"
 #include "toolkit/Casuale.h"
@@ -98,6 +106,107 @@ TEST(Figure, FileMancanteOGuastoDaFiguraVuotaEUnaRigaSuStderr) {
     ::testing::internal::CaptureStderr();
     EXPECT_TRUE(forma::LoadPicture(QString())->immagine.isNull());
     EXPECT_TRUE(::testing::internal::GetCapturedStderr().empty());
+}
+
+// A bad file loaded again and again (a map shown many times) is reported
+// once, on one line that names it and says what is wrong with it; the image
+// readers' own warnings do not come on top (stderr holds that line alone).
+struct FileGuasto {
+    const char* nome;
+    void (*prepara)(const prova::CartellaDiLavoro&);  // writes atlante/x.gif
+    const char* causa;                                // in the line on stderr
+    bool vuota;                                       // the picture comes out empty
+};
+
+std::ostream& operator<<(std::ostream& os, const FileGuasto& f) { return os << f.nome; }
+
+class FiguraGuasta : public ::testing::TestWithParam<FileGuasto> {};
+
+TEST_P(FiguraGuasta, SiSegnalaUnaVoltaSolaConLaSuaCausa) {
+    const FileGuasto& caso = GetParam();
+    prova::CartellaDiLavoro cartella;
+    caso.prepara(cartella);
+    if (std::string(caso.nome) == "illeggibile" && ::geteuid() == 0)
+        GTEST_SKIP() << "run as root, every file can be read";
+
+    ::testing::internal::CaptureStderr();
+    for (int i = 0; i < 25; ++i) {
+        forma::Picture p = forma::LoadPicture(QStringLiteral("atlante\\x.gif"));
+        EXPECT_EQ(p->immagine.isNull(), caso.vuota) << "load " << i;
+        EXPECT_LE(p->immagine.width(), 4096);
+    }
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find("atlante/x.gif"), std::string::npos) << err;
+    EXPECT_NE(err.find(caso.causa), std::string::npos) << err;
+    EXPECT_EQ(err.find("File not found"), std::string::npos) << err;
+}
+
+// A JPEG cut off halfway through its pixel data: it decodes, the lower part
+// grey, and the JPEG reader complains.
+QByteArray jpegTroncato() {
+    QImage img(240, 160, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, qRgb(x, (x * y) & 0xFF, y));
+    QByteArray dati;
+    QBuffer b(&dati);
+    b.open(QIODevice::WriteOnly);
+    img.save(&b, "JPEG");
+    return dati.left(dati.size() * 2 / 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cause, FiguraGuasta,
+    ::testing::Values(
+        FileGuasto{"mancante", [](const prova::CartellaDiLavoro&) {}, "missing", true},
+        FileGuasto{"nonFigura",
+                   [](const prova::CartellaDiLavoro& c) { c.file(QStringLiteral("atlante/x.gif"), "plain text"); },
+                   "not a picture", true},
+        FileGuasto{"gifGuasta",
+                   [](const prova::CartellaDiLavoro& c) { c.file(QStringLiteral("atlante/x.gif"), "GIF89a broken"); },
+                   "corrupt", true},
+        FileGuasto{"troppoGrande",
+                   [](const prova::CartellaDiLavoro& c) { c.gifCheDichiara(QStringLiteral("atlante/x.gif"), 5600, 5600); },
+                   "too large (5600 x 5600", true},
+        FileGuasto{"troppoAlta",
+                   [](const prova::CartellaDiLavoro& c) { c.gifCheDichiara(QStringLiteral("atlante/x.gif"), 20, 4097); },
+                   "too large (20 x 4097", true},
+        FileGuasto{"cartella",
+                   [](const prova::CartellaDiLavoro& c) { QDir(c.percorso()).mkpath(QStringLiteral("atlante/x.gif")); },
+                   "folder", true},
+        FileGuasto{"illeggibile",
+                   [](const prova::CartellaDiLavoro& c) {
+                       c.figura(QStringLiteral("atlante/x.gif"));
+                       QFile::setPermissions(c.percorso() + QStringLiteral("/atlante/x.gif"), QFileDevice::WriteOwner);
+                   },
+                   "cannot be read", true},
+        // A file that exists and that not even root can open: a socket.
+        FileGuasto{"nonApribile",
+                   [](const prova::CartellaDiLavoro& c) {
+                       const QByteArray nome = QFile::encodeName(c.percorso() + QStringLiteral("/atlante/x.gif"));
+                       sockaddr_un indirizzo{};
+                       indirizzo.sun_family = AF_UNIX;
+                       ASSERT_LT(nome.size(), static_cast<qsizetype>(sizeof indirizzo.sun_path));
+                       std::memcpy(indirizzo.sun_path, nome.constData(), static_cast<std::size_t>(nome.size()));
+                       const int presa = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                       ASSERT_GE(presa, 0);
+                       EXPECT_EQ(::bind(presa, reinterpret_cast<const sockaddr*>(&indirizzo), sizeof indirizzo), 0);
+                       ::close(presa);
+                   },
+                   "cannot be read", true},
+        FileGuasto{"jpegTroncato",
+                   [](const prova::CartellaDiLavoro& c) { c.file(QStringLiteral("atlante/x.gif"), jpegTroncato()); },
+                   "damaged", false}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+// The bound is on a side: the largest picture allowed still loads.
+TEST(Figure, UnaFiguraAlLimiteSiCarica) {
+    prova::CartellaDiLavoro cartella;
+    cartella.figura(QStringLiteral("atlante/lunga.gif"), 4096, 2);
+    ::testing::internal::CaptureStderr();
+    forma::Picture p = forma::LoadPicture(QStringLiteral("atlante\\lunga.gif"));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(p->immagine.size(), QSize(4096, 2));
 }
 
 TEST(Figure, IlControlloPrendeLaMisuraDellaFiguraSalvoSeStirato) {
@@ -233,6 +342,36 @@ TEST(Stampa, SuFilePdfScriveUnPdfConLImmagine) {
     const QByteArray dati = f.readAll();
     EXPECT_TRUE(dati.startsWith("%PDF"));
     EXPECT_TRUE(dati.contains("/Image"));
+}
+
+// The job's name is the printed document's title: "CARTAVIVA", or the name a
+// check gives its own jobs on a shared queue.
+TEST(Stampa, IlNomeDelLavoroEIlTitoloDelDocumento) {
+    prova::CartellaDiLavoro cartella;
+    QImage img(20, 10, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    auto titolo = [](const QString& nome) {
+        QByteArray b("(\xFE\xFF", 3);
+        for (const QChar c : nome) {
+            b.append(static_cast<char>(c.unicode() >> 8));
+            b.append(static_cast<char>(c.unicode() & 0xFF));
+        }
+        return b + ')';
+    };
+    for (const QString& nome : {QString(), QStringLiteral("CARTAVIVA-prova-42")}) {
+        const QString pdf = cartella.percorso() + QStringLiteral("/lavoro.pdf");
+        forma::StampaSuFile(pdf);
+        forma::NomeLavoroDiStampa(nome);
+        const bool esito = forma::StampaImmagine(img);
+        forma::NomeLavoroDiStampa(QString());
+        forma::StampaSuFile(QString());
+        ASSERT_TRUE(esito);
+        QFile f(pdf);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray dati = f.readAll();
+        EXPECT_TRUE(dati.contains("/Title " + titolo(nome.isEmpty() ? QStringLiteral("CARTAVIVA") : nome)))
+            << nome.toStdString();
+    }
 }
 
 TEST(Stampa, SenzaStampantePredefinitaELUnFallimento) {
