@@ -217,6 +217,10 @@ def main():
                 altra = proprietario.setdefault(nome, chiave)
                 if altra != chiave:
                     errore("politie.tsv", n, "'%s' belongs to both %s and %s" % (nome, altra, chiave))
+    spazi = sorted(n for n in proprietario if n != n.strip())
+    if spazi:
+        avvisi.append("names with blanks at their ends, as the data spells them (a reader that strips the "
+                      "table's names must strip the data's too): %s" % ", ".join(repr(n) for n in spazi))
     if len(set(colori.values())) != len(colori):
         avvisi.append("%d colours are shared by more than one polity" % (len(colori) - len(set(colori.values()))))
 
