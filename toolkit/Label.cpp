@@ -53,6 +53,7 @@ Label::Label(QWidget* padre) : Controllo(padre) { aggiornaFont(); }
 void Label::setCaption(const QString& c) {
     if (c == caption_) return;
     caption_ = c;
+    aggiornaPresaMouse();
     adattaDimensioni();
     update();
 }
@@ -79,6 +80,7 @@ void Label::setAlignment(int a) {
 
 void Label::setAutoSize(bool a) {
     autoSize_ = a;
+    aggiornaPresaMouse();
     adattaDimensioni();
     update();
 }
@@ -137,6 +139,12 @@ int Label::flagsTesto() const {
 
 // A label that is not sized to its caption wraps it within its width.
 bool Label::avvolge() const { return !autoSize_ || wordWrap_; }
+
+// A label sized to an empty caption shows nothing and has nothing to press:
+// the pointer goes to whatever lies under it (the overlay parks its unused
+// labels over the timelines and Previous/Next). A label of designed size
+// keeps the pointer even without a caption: it is a click area.
+void Label::aggiornaPresaMouse() { setAttribute(Qt::WA_TransparentForMouseEvents, autoSize_ && caption_.isEmpty()); }
 
 void Label::adattaDimensioni() {
     if (!autoSize_) return;

@@ -52,6 +52,7 @@ protected:
 private:
     void adattaDimensioni();
     void aggiornaFont();
+    void aggiornaPresaMouse();
     int flagsTesto() const;
     bool avvolge() const;
 
