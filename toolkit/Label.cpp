@@ -146,10 +146,32 @@ bool Label::avvolge() const { return !autoSize_ || wordWrap_; }
 // keeps the pointer even without a caption: it is a click area.
 void Label::aggiornaPresaMouse() { setAttribute(Qt::WA_TransparentForMouseEvents, autoSize_ && caption_.isEmpty()); }
 
+// Working the lines out measures the text word by word; a label is painted
+// far more often than its caption, width or font change, so the lines are
+// kept until one of them does.
+const QStringList& Label::righePer(int larghezza) const {
+    const bool avvolte = avvolge();
+    // Unwrapped lines do not depend on the width.
+    if (!avvolte) larghezza = 0;
+    if (!righeValide_ || righeAvvolte_ != avvolte || righeLarghezza_ != larghezza || righeCaption_ != caption_ ||
+        righeFont_ != font()) {
+        righe_ = righe(QFontMetrics(font()), caption_, larghezza, avvolte);
+        righeCaption_ = caption_;
+        righeFont_ = font();
+        righeLarghezza_ = larghezza;
+        righeAvvolte_ = avvolte;
+        righeValide_ = true;
+        ++impaginazioni_;
+    }
+    return righe_;
+}
+
+const QStringList& Label::Righe() const { return righePer(width()); }
+
 void Label::adattaDimensioni() {
     if (!autoSize_) return;
     const QFontMetrics fm(font());
-    const QStringList linee = righe(fm, caption_, std::max(1, pixel(Width())), wordWrap_);
+    const QStringList& linee = righePer(std::max(1, pixel(Width())));
     const int altezza = static_cast<int>(linee.size()) * fm.height();
     if (wordWrap_) {
         impostaDimensioniPixel(pixel(Width()), altezza);
@@ -171,7 +193,7 @@ void Label::paintEvent(QPaintEvent*) {
     if (caption_.isEmpty()) return;
     p.setFont(font());
     const QFontMetrics fm(font());
-    const QStringList linee = righe(fm, caption_, width(), avvolge());
+    const QStringList& linee = righePer(width());
     auto disegna = [&](QPoint scarto) {
         int y = 0;
         for (const QString& l : linee) {
