@@ -1,5 +1,6 @@
 // Fonts by the names the windows were designed with. Faces that this machine
-// does not have are replaced by fixed substitutes from Debian font packages.
+// does not have are replaced by fixed substitutes from Debian font packages,
+// spaced where needed to the designed widths.
 #pragma once
 
 #include <QFont>

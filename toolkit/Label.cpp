@@ -53,6 +53,7 @@ Label::Label(QWidget* padre) : Controllo(padre) { aggiornaFont(); }
 void Label::setCaption(const QString& c) {
     if (c == caption_) return;
     caption_ = c;
+    aggiornaPresaMouse();
     adattaDimensioni();
     update();
 }
@@ -79,6 +80,7 @@ void Label::setAlignment(int a) {
 
 void Label::setAutoSize(bool a) {
     autoSize_ = a;
+    aggiornaPresaMouse();
     adattaDimensioni();
     update();
 }
@@ -138,10 +140,38 @@ int Label::flagsTesto() const {
 // A label that is not sized to its caption wraps it within its width.
 bool Label::avvolge() const { return !autoSize_ || wordWrap_; }
 
+// A label sized to an empty caption shows nothing and has nothing to press:
+// the pointer goes to whatever lies under it (the overlay parks its unused
+// labels over the timelines and Previous/Next). A label of designed size
+// keeps the pointer even without a caption: it is a click area.
+void Label::aggiornaPresaMouse() { setAttribute(Qt::WA_TransparentForMouseEvents, autoSize_ && caption_.isEmpty()); }
+
+// Working the lines out measures the text word by word; a label is painted
+// far more often than its caption, width or font change, so the lines are
+// kept until one of them does.
+const QStringList& Label::righePer(int larghezza) const {
+    const bool avvolte = avvolge();
+    // Unwrapped lines do not depend on the width.
+    if (!avvolte) larghezza = 0;
+    if (!righeValide_ || righeAvvolte_ != avvolte || righeLarghezza_ != larghezza || righeCaption_ != caption_ ||
+        righeFont_ != font()) {
+        righe_ = righe(QFontMetrics(font()), caption_, larghezza, avvolte);
+        righeCaption_ = caption_;
+        righeFont_ = font();
+        righeLarghezza_ = larghezza;
+        righeAvvolte_ = avvolte;
+        righeValide_ = true;
+        ++impaginazioni_;
+    }
+    return righe_;
+}
+
+const QStringList& Label::Righe() const { return righePer(width()); }
+
 void Label::adattaDimensioni() {
     if (!autoSize_) return;
     const QFontMetrics fm(font());
-    const QStringList linee = righe(fm, caption_, std::max(1, pixel(Width())), wordWrap_);
+    const QStringList& linee = righePer(std::max(1, pixel(Width())));
     const int altezza = static_cast<int>(linee.size()) * fm.height();
     if (wordWrap_) {
         impostaDimensioniPixel(pixel(Width()), altezza);
@@ -163,7 +193,7 @@ void Label::paintEvent(QPaintEvent*) {
     if (caption_.isEmpty()) return;
     p.setFont(font());
     const QFontMetrics fm(font());
-    const QStringList linee = righe(fm, caption_, width(), avvolge());
+    const QStringList& linee = righePer(width());
     auto disegna = [&](QPoint scarto) {
         int y = 0;
         for (const QString& l : linee) {

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include "toolkit/Colori.h"
 #include "toolkit/Controllo.h"
@@ -45,6 +46,13 @@ public:
 
     void setWidth(float w) override;
 
+    // The caption's lines as the label draws them, for its present caption,
+    // width and font.
+    const QStringList& Righe() const;
+    // How many times the lines were worked out since the label was made: they
+    // are kept until the caption, the width or the font changes.
+    int Impaginazioni() const { return impaginazioni_; }
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void changeEvent(QEvent* e) override;
@@ -52,8 +60,10 @@ protected:
 private:
     void adattaDimensioni();
     void aggiornaFont();
+    void aggiornaPresaMouse();
     int flagsTesto() const;
     bool avvolge() const;
+    const QStringList& righePer(int larghezza) const;
 
     QString caption_;
     Colore foreColor_ = ColoreTestoPulsante;
@@ -64,6 +74,15 @@ private:
     bool wordWrap_ = false;
     QString fontName_ = QStringLiteral("MS Sans Serif");
     float fontSize_ = 8.25f;
+
+    // The lines last worked out, and what they were worked out for.
+    mutable QStringList righe_;
+    mutable QString righeCaption_;
+    mutable QFont righeFont_;
+    mutable int righeLarghezza_ = -1;
+    mutable bool righeAvvolte_ = false;
+    mutable bool righeValide_ = false;
+    mutable int impaginazioni_ = 0;
 };
 
 }  // namespace forma

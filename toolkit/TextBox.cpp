@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextCursor>
 
 #include "toolkit/Caratteri.h"
 
@@ -21,6 +22,15 @@ TextBox::TextBox(QWidget* padre) : Controllo(padre), editor_(new QPlainTextEdit(
 }
 
 void TextBox::setText(const QString& t) {
+    if (t == testo_ && !editor_->document()->isModified()) {
+        // The same text again, and the reader has not edited it: nothing to
+        // lay out anew, but the box shows it as a fresh setting would, from
+        // its start and with nothing selected.
+        QTextCursor inizio(editor_->document());
+        editor_->setTextCursor(inizio);
+        editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->minimum());
+        return;
+    }
     testo_ = t;
     editor_->setPlainText(t);
 }

@@ -1,0 +1,184 @@
+// Laying text out once: a label keeps the lines of its caption until the
+// caption, its width or its font changes, and breaks them exactly where the
+// word-by-word rule does; the text box lays a text out only when it changes.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextDocument>
+
+#include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/TextBox.h"
+
+namespace {
+
+// The rule the labels have always wrapped by, written out plainly: at the
+// caption's own line ends and, when wrapping, only at blanks, measuring the
+// whole line with the next word; a word wider than the label stays whole.
+QStringList righeDiRiferimento(const QFontMetrics& fm, const QString& testo, int larghezza, bool avvolgi) {
+    QString normale = testo;
+    normale.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList paragrafi = normale.split(QLatin1Char('\n'));
+    if (!avvolgi) return paragrafi;
+    QStringList risultato;
+    for (const QString& paragrafo : paragrafi) {
+        QString riga;
+        qsizetype i = 0;
+        while (i < paragrafo.size()) {
+            qsizetype j = i;
+            while (j < paragrafo.size() && paragrafo[j] == QLatin1Char(' ')) ++j;
+            while (j < paragrafo.size() && paragrafo[j] != QLatin1Char(' ')) ++j;
+            const QString pezzo = paragrafo.mid(i, j - i);
+            if (!riga.isEmpty() && fm.horizontalAdvance(riga + pezzo) > larghezza) {
+                risultato << riga;
+                qsizetype inizio = 0;
+                while (inizio < pezzo.size() && pezzo[inizio] == QLatin1Char(' ')) ++inizio;
+                riga = pezzo.mid(inizio);
+            } else {
+                riga += pezzo;
+            }
+            i = j;
+        }
+        risultato << riga;
+    }
+    return risultato;
+}
+
+const char* const didascalie[] = {
+    "",
+    "Exit",
+    "To explore the maps, click on 'Next' or 'Previous', otherwise click on the timeline below.",
+    "Per esplorare le carte, clicca su 'Avanti' o 'Indietro'. Per scegliere un periodo, clicca sulle linee del tempo.",
+    "Collaboratori   Collaborateurs  Colaboradores  Collaborators",
+    "  1600   Acaban  de finalizar las guerras entre Francia y España.  El imperio  otomano se extiende ",
+    "..3400......3200.....3000......2800.....2600......2400.....2200......2000......1800......1600",
+    "5000 B.C.",
+    "Mediterraneo: 450 a.C. - 87 a.C 25 mapas",
+    "uno\r\ndue  tre\rquattro\n\ncinque sei",
+    "Méditerranée: 450 av.C. - 87 av.C 25 cartes",
+};
+
+struct Faccia {
+    const char* nome;
+    float punti;
+    bool grassetto;
+};
+
+TEST(ImpaginazioneEtichetta, GliStessiACapoDellaRegolaParolaPerParola) {
+    forma::Form f;
+    forma::Label l(&f);
+    int confronti = 0;
+    for (const Faccia& faccia : {Faccia{"MS Sans Serif", 8.25f, false}, Faccia{"Arial", 8.25f, true},
+                                 Faccia{"Kabel Bk BT", 9.75f, true}, Faccia{"MS Sans Serif", 18, true}}) {
+        l.setFontName(QString::fromLatin1(faccia.nome));
+        l.setFontSize(faccia.punti);
+        l.setFontBold(faccia.grassetto);
+        const QFontMetrics fm(l.font());
+        for (const char* d : didascalie) {
+            l.setCaption(QString::fromUtf8(d));
+            // Fixed size: wraps within the width.
+            l.setAutoSize(false);
+            l.setWordWrap(false);
+            for (float larghezza : {15.0f, 600.0f, 1575.0f, 3495.0f, 8940.0f, 10600.0f}) {
+                l.Move(0, 0, larghezza, 1000);
+                SCOPED_TRACE(testing::Message() << faccia.nome << ' ' << d << " in " << larghezza);
+                EXPECT_EQ(l.Righe(), righeDiRiferimento(fm, l.Caption(), l.width(), true));
+                ++confronti;
+            }
+            // Sized to the caption: only its own line ends.
+            l.setAutoSize(true);
+            EXPECT_EQ(l.Righe(), righeDiRiferimento(fm, l.Caption(), l.width(), false)) << d;
+            // Sized to the caption's height within a fixed width.
+            l.setWordWrap(true);
+            l.setWidth(2295);
+            EXPECT_EQ(l.Righe(), righeDiRiferimento(fm, l.Caption(), l.width(), true)) << d;
+            EXPECT_EQ(l.height(), std::max<int>(1, static_cast<int>(l.Righe().size()) * fm.height())) << d;
+        }
+    }
+    EXPECT_EQ(confronti, 4 * 11 * 6);
+}
+
+TEST(ImpaginazioneEtichetta, SiRifaSoloQuandoCambiaDidascaliaLarghezzaOCarattere) {
+    forma::Form f;
+    forma::Label l(&f);
+    l.Move(0, 0, 3495, 615);
+    l.setCaption(QString::fromUtf8(didascalie[2]));
+    f.resize(400, 200);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const QStringList larghe = l.Righe();
+    const int prima = l.Impaginazioni();
+    // Painting again and again lays nothing out anew.
+    for (int i = 0; i < 5; ++i) l.repaint();
+    l.setForeColor(0x0000FF);
+    l.repaint();
+    EXPECT_EQ(l.Impaginazioni(), prima);
+    // Setting the same caption changes nothing either.
+    l.setCaption(QString::fromUtf8(didascalie[2]));
+    l.repaint();
+    EXPECT_EQ(l.Impaginazioni(), prima);
+    // A narrower label, a bigger font, another caption: laid out again.
+    l.setWidth(1500);
+    l.repaint();
+    EXPECT_EQ(l.Impaginazioni(), prima + 1);
+    EXPECT_GT(l.Righe().size(), larghe.size());
+    l.setFontSize(12);
+    l.repaint();
+    EXPECT_EQ(l.Impaginazioni(), prima + 2);
+    l.setCaption(QStringLiteral("Exit"));
+    l.repaint();
+    EXPECT_EQ(l.Impaginazioni(), prima + 3);
+    EXPECT_EQ(l.Righe(), QStringList{QStringLiteral("Exit")});
+}
+
+class ImpaginazioneCasella : public ::testing::Test {
+protected:
+    ImpaginazioneCasella() {
+        t.Move(0, 0, 8535, 1695);
+        t.setFont(QStringLiteral("Futura Lt BT"), 9.75f);
+        for (int i = 0; i < 40; ++i) testo += QStringLiteral("Riga %1 di una descrizione lunga.\r\n").arg(i);
+        f.resize(700, 200);
+        f.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
+    }
+    forma::Form f;
+    forma::TextBox t{&f};
+    QString testo;
+};
+
+TEST_F(ImpaginazioneCasella, LoStessoTestoNonSiRifaMaTornaInCima) {
+    t.setLocked(true);
+    t.setText(testo);
+    QScrollBar* barra = t.editor()->verticalScrollBar();
+    ASSERT_GT(barra->maximum(), 0);
+    barra->setValue(barra->maximum());
+    t.editor()->selectAll();
+    QSignalSpy cambi(t.editor()->document(), &QTextDocument::contentsChange);
+    t.setText(testo);
+    EXPECT_EQ(cambi.count(), 0);
+    EXPECT_EQ(t.Text(), testo);
+    // As a fresh setting leaves it: from the start, nothing selected.
+    EXPECT_EQ(barra->value(), barra->minimum());
+    EXPECT_FALSE(t.editor()->textCursor().hasSelection());
+    EXPECT_EQ(t.editor()->textCursor().position(), 0);
+    // Another text is laid out.
+    t.setText(testo + QStringLiteral("Un'altra riga."));
+    EXPECT_GT(cambi.count(), 0);
+    EXPECT_TRUE(t.editor()->toPlainText().endsWith(QStringLiteral("Un'altra riga.")));
+}
+
+TEST_F(ImpaginazioneCasella, UnTestoCambiatoDalLettoreTornaQuelloImpostato) {
+    t.setText(QStringLiteral("Testo impostato"));
+    t.editor()->setFocus();
+    t.editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(t.editor(), QStringLiteral(" e scritto"));
+    ASSERT_EQ(t.editor()->toPlainText(), QStringLiteral("Testo impostato e scritto"));
+    t.setText(QStringLiteral("Testo impostato"));
+    EXPECT_EQ(t.editor()->toPlainText(), QStringLiteral("Testo impostato"));
+}
+
+}  // namespace
