@@ -5,8 +5,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <ostream>
 #include <string>
