@@ -16,6 +16,7 @@
 #include "chronology/TestiCronologia.h"
 #include "chronology/stampacronvel.h"
 #include "music/FMMediaVel.h"
+#include "tests/chronology/TabelleTesti.h"
 #include "tests/support/FinestraPrincipale.h"
 #include "toolkit/Messaggi.h"
 #include "toolkit/Stampante.h"
@@ -239,17 +240,95 @@ TEST_F(Cronologia, LeLingueCambianoSoloIRighi) {
     EXPECT_EQ(c.testiSpa[168], testo(168, contenuti::Spagnolo));
 }
 
-// The tables are filled from the maps' contents, with the exceptions applied.
-TEST_F(Cronologia, LeTabelleSonoITestiDelleCarte) {
-    mostra();
-    Cronologiavel& c = apri();
-    clic(c, c.Label6);
+// Every text of a language's table, filled by its label, against the map's
+// description as the main window shows it in that language.
+struct CasoLingua {
+    const char* nome;
+    contenuti::Lingua lingua;
+    forma::Label Tavolavel::*bandiera;
+    forma::Label Cronologiavel::*etichetta;
+    Cronologiavel::TabellaTesti Cronologiavel::*tabella;
+};
+
+void PrintTo(const CasoLingua& c, std::ostream* os) { *os << c.nome; }
+
+class TabellaDellaLingua : public Cronologia, public ::testing::WithParamInterface<CasoLingua> {};
+
+TEST_P(TabellaDellaLingua, OgniTestoControLaDescrizioneDellaCarta) {
+    const CasoLingua& caso = GetParam();
+    Tavolavel& t = mostra();
+    clic(t, t.*caso.bandiera);
+    std::array<QString, 169> descrizioni;
     for (int k = 1; k <= 168; ++k) {
-        EXPECT_EQ(c.testiIng[static_cast<std::size_t>(k)], testo(k, contenuti::Inglese)) << k;
-        EXPECT_EQ(c.testiFra[static_cast<std::size_t>(k)], testo(k, contenuti::Francese)) << k;
+        numcarta = static_cast<std::int16_t>(k);
+        if (k < 82)
+            t.CArte();
+        else
+            t.carte2();
+        descrizioni[static_cast<std::size_t>(k)] = t.Text1.Text();
     }
-    EXPECT_EQ(c.testiFra[1].left(11), QStringLiteral(" 5000AV.JC."));
-    EXPECT_EQ(c.testiFra[163].size(), 728);
+    Cronologiavel& c = apri();
+    clic(c, c.*caso.etichetta);
+    const Cronologiavel::TabellaTesti& tabella = c.*caso.tabella;
+    EXPECT_TRUE(tabella[0].isEmpty());
+    int diversi = 0;
+    for (int k = 1; k <= 168; ++k) {
+        const QString& testo = tabella[static_cast<std::size_t>(k)];
+        const QString& descrizione = descrizioni[static_cast<std::size_t>(k)];
+        ASSERT_FALSE(descrizione.isEmpty()) << k;
+        if (testo != descrizione) ++diversi;
+        const std::vector<std::string> problemi = prova::problemiDelTesto(caso.lingua, k, descrizione, testo);
+        EXPECT_TRUE(problemi.empty()) << caso.nome << " " << k << ":" << prova::elenco(problemi);
+    }
+    // Only the texts of the two tables differ from their map's.
+    int elencati = 0;
+    for (const prova::RigaBianchi& r : prova::righeBianchi())
+        if (r.lingua == caso.lingua) elencati += static_cast<int>(r.carte.size());
+    for (const prova::Lunghezza& l : prova::lunghezze)
+        if (l.lingua == caso.lingua && l.carta != 70) ++elencati;  // Italian 70 reads as its map
+    EXPECT_EQ(diversi, elencati);
+    // The rows show the table: the last page, through its period button.
+    pagina(c, 20);
+    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(c.Label1[i]->Caption(), tabella[161 + i]) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lingue, TabellaDellaLingua,
+    ::testing::Values(CasoLingua{"Italiano", contenuti::Italiano, &Tavolavel::LabITA, &Cronologiavel::Label7, &Cronologiavel::testiIta},
+                      CasoLingua{"Francese", contenuti::Francese, &Tavolavel::LabFRA, &Cronologiavel::Label6, &Cronologiavel::testiFra},
+                      CasoLingua{"Spagnolo", contenuti::Spagnolo, &Tavolavel::LabSPA, &Cronologiavel::Label8, &Cronologiavel::testiSpa},
+                      CasoLingua{"Inglese", contenuti::Inglese, &Tavolavel::LabING, &Cronologiavel::Label5, &Cronologiavel::testiIng}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+// The texts a reader of the chronology notices, as its rows show them, and
+// the map each opens in the main window.
+TEST_F(Cronologia, ITestiNotevoliNeiRighi) {
+    Tavolavel& t = mostra();
+    clic(t, t.LabFRA);
+    Cronologiavel& c = apri();  // French, from the main window
+    EXPECT_TRUE(c.Label1[0]->Caption().startsWith(QStringLiteral(" 5000AV.JC. ")));
+    EXPECT_TRUE(t.Text1.Text().startsWith(QStringLiteral("5000 Av.J.C. ")));  // map 1 in French
+
+    pagina(c, 20);
+    EXPECT_EQ(c.Label1[2]->Caption().size(), 728);  // map 163
+    clic(c, *c.Label1[2]);
+    EXPECT_EQ(numcarta, 163);
+    EXPECT_EQ(t.Text1.Text().size(), 1027);
+
+    clic(t, t.Labcronol);
+    clic(c, c.Label5);  // "English"
+    EXPECT_EQ(c.Label1[2]->Caption().size(), 825);  // the longest text
+    pagina(c, 12);
+    const QString cento = c.Label1[3]->Caption();  // map 100
+    clic(c, *c.Label1[3]);
+    clic(t, t.LabING);
+    ASSERT_EQ(numcarta, 100);
+    EXPECT_EQ(QStringLiteral(" ") + cento, t.Text1.Text());
+
+    clic(t, t.Labcronol);
+    clic(c, c.Label8);  // "Español"
+    pagina(c, 6);
+    EXPECT_EQ(c.Label1[7]->Caption().size(), 86);  // map 56, the shortest text
 }
 
 TEST_F(Cronologia, CopiaLaPaginaConRigheVuoteFraITesti) {

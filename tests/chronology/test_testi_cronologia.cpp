@@ -1,20 +1,28 @@
 // The texts of the chronology's rows: the map's description, the end blanks
-// of the listed maps, and the texts worded on their own.
+// of the listed maps, and the texts made from the description by edits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <utility>
 
 #include "chronology/TestiCronologia.h"
+#include "tests/chronology/TabelleTesti.h"
 
 namespace {
 
+using cronologia::ApplicaModifiche;
+using cronologia::DescrizioneCarta;
+using cronologia::Modifica;
 using cronologia::TestoCronologia;
 using enum contenuti::Lingua;
 using contenuti::Lingua;
 
-// --- The mechanism, on descriptions this test supplies ----------------------
+QString testoDi(int k, Lingua l) { return TestoCronologia(k, l, DescrizioneCarta(k, l)); }
+QString descrizioneDi(int k, Lingua l) { return QString::fromUtf8(DescrizioneCarta(k, l)); }
+
+// --- End blanks, on descriptions this test supplies -------------------------
 
 struct CasoBianchi {
     const char* nome;
@@ -50,231 +58,193 @@ INSTANTIATE_TEST_SUITE_P(
         // A map whose content has not landed shows nothing, listed or not.
         CasoBianchi{"SenzaContenutoElencata", Francese, 20, nullptr, ""},
         CasoBianchi{"SenzaContenuto", Spagnolo, 5, nullptr, ""},
+        CasoBianchi{"SenzaContenutoConModifiche", Francese, 163, nullptr, ""},
         CasoBianchi{"VuotaElencata", Francese, 86, "", ""},
         CasoBianchi{"SoloBianchiElencata", Francese, 86, "   ", " "}),
     [](const auto& i) { return std::string(i.param.nome); });
 
-// A text of its own does not follow the map's description, whatever it holds.
-TEST(TestiPropri, NonDipendonoDallaDescrizione) {
-    const QString a = TestoCronologia(163, Francese, nullptr);
-    EXPECT_EQ(TestoCronologia(163, Francese, "1967 une autre description"), a);
-    EXPECT_EQ(a.size(), 728);
-    EXPECT_EQ(TestoCronologia(1, Francese, "5000 Av.J.C. y"), TestoCronologia(1, Francese, nullptr));
-    // The same map in another language is the description again.
-    EXPECT_EQ(TestoCronologia(163, Inglese, "1967 A.D. x"), QStringLiteral("1967 A.D. x"));
-}
+// --- Edits, on descriptions and edits this test supplies ----------------------
 
-// --- The exception tables ---------------------------------------------------
+using enum cronologia::Dove;
 
-struct Lunghezza {
-    Lingua lingua;
-    int carta;
-    int caratteri;
+struct CasoModifiche {
+    const char* nome;
+    std::vector<Modifica> modifiche;
+    const char* descrizione;
+    const char* atteso;
+    int mancanti;
 };
 
-// Every text worded on its own, and its length in characters.
-constexpr Lunghezza lunghezze[] = {
-    {Italiano, 22, 229}, {Italiano, 28, 293}, {Italiano, 32, 519}, {Italiano, 36, 279},
-    {Italiano, 37, 112}, {Italiano, 39, 410}, {Italiano, 42, 316}, {Italiano, 53, 322},
-    {Italiano, 54, 584}, {Italiano, 70, 329}, {Italiano, 85, 496}, {Italiano, 91, 367},
-    {Italiano, 94, 506}, {Italiano, 96, 239}, {Italiano, 103, 315}, {Italiano, 104, 207},
-    {Italiano, 111, 330}, {Italiano, 118, 407}, {Italiano, 120, 554}, {Italiano, 132, 635},
-    {Italiano, 135, 230}, {Italiano, 138, 482}, {Italiano, 142, 484}, {Italiano, 143, 331},
-    {Italiano, 146, 189}, {Italiano, 147, 608}, {Italiano, 150, 629}, {Italiano, 155, 614},
-    {Italiano, 157, 622}, {Italiano, 164, 509}, {Italiano, 167, 292}, {Francese, 1, 431},
-    {Francese, 2, 473}, {Francese, 3, 481}, {Francese, 4, 363}, {Francese, 5, 377},
-    {Francese, 6, 562}, {Francese, 13, 233}, {Francese, 15, 279}, {Francese, 16, 144},
-    {Francese, 17, 187}, {Francese, 18, 316}, {Francese, 19, 218}, {Francese, 14, 418},
-    {Francese, 24, 607}, {Francese, 31, 263}, {Francese, 57, 403}, {Francese, 61, 319},
-    {Francese, 63, 170}, {Francese, 84, 421}, {Francese, 102, 315}, {Francese, 105, 331},
-    {Francese, 107, 371}, {Francese, 124, 581}, {Francese, 163, 728}, {Spagnolo, 14, 676},
-    {Spagnolo, 16, 176}, {Spagnolo, 20, 358}, {Spagnolo, 33, 533}, {Spagnolo, 101, 530},
-    {Spagnolo, 120, 587}, {Spagnolo, 122, 413}, {Spagnolo, 143, 331}, {Spagnolo, 150, 619},
-    {Inglese, 52, 295}, {Inglese, 72, 368}, {Inglese, 76, 438}, {Inglese, 80, 379},
-    {Inglese, 81, 387}, {Inglese, 82, 245}, {Inglese, 84, 367}, {Inglese, 86, 496},
-    {Inglese, 89, 419}, {Inglese, 91, 371}, {Inglese, 94, 542}, {Inglese, 97, 309},
-    {Inglese, 107, 255}, {Inglese, 109, 281}, {Inglese, 111, 299}, {Inglese, 113, 134},
-    {Inglese, 116, 480}, {Inglese, 118, 525}, {Inglese, 133, 520}, {Inglese, 139, 228},
-    {Inglese, 140, 359}, {Inglese, 141, 320},
-};
+void PrintTo(const CasoModifiche& c, std::ostream* os) { *os << c.nome; }
 
-TEST(TestiPropri, SonoQuelliElencatiConLaLoroLunghezza) {
-    std::map<std::pair<int, int>, int> attese;
-    for (const Lunghezza& l : lunghezze) attese[{l.lingua, l.carta}] = l.caratteri;
-    ASSERT_EQ(attese.size(), 86u);
-    std::map<std::pair<int, int>, int> trovate;
-    for (const cronologia::TestoProprio& t : cronologia::TestiPropri()) {
-        const auto chiave = std::make_pair(static_cast<int>(t.lingua), t.carta);
-        EXPECT_EQ(trovate.count(chiave), 0u) << "twice: " << t.lingua << " " << t.carta;
-        trovate[chiave] = static_cast<int>(QString::fromUtf8(t.testo).size());
-    }
-    EXPECT_EQ(trovate, attese);
+class Modifiche : public ::testing::TestWithParam<CasoModifiche> {};
+
+TEST_P(Modifiche, SullaDescrizione) {
+    const CasoModifiche& c = GetParam();
+    const cronologia::Esito e = ApplicaModifiche(QString::fromUtf8(c.descrizione), c.modifiche);
+    EXPECT_EQ(e.testo, QString::fromUtf8(c.atteso));
+    EXPECT_EQ(static_cast<int>(e.mancanti.size()), c.mancanti);
 }
 
-TEST(TestiPropri, SonoUnSoloParagrafoSenzaFineDiRiga) {
-    for (const cronologia::TestoProprio& t : cronologia::TestiPropri()) {
-        const QString s = QString::fromUtf8(t.testo);
-        EXPECT_FALSE(s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r'))) << t.lingua << " " << t.carta;
-        EXPECT_FALSE(s.contains(QLatin1Char('{')) || s.contains(QLatin1Char('}'))) << t.lingua << " " << t.carta;
-        EXPECT_FALSE(s.contains(QStringLiteral("   ")) && !s.startsWith(QStringLiteral("626 a.C.")) &&
-                     !s.startsWith(QStringLiteral("526 d.C.")))
-            << t.lingua << " " << t.carta;
-    }
+Modifica m(cronologia::Dove dove, const char* carta, const char* cronologia, const char* fino = nullptr,
+           bool seLaCartaLoHa = false) {
+    return {Italiano, 1, dove, carta, fino, cronologia, seLaCartaLoHa};
 }
 
-TEST(EccezioniBianchi, QuanteLingua) {
-    std::map<int, int> perLingua;
-    std::set<std::pair<int, int>> viste;
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, Modifiche,
+    ::testing::Values(
+        CasoModifiche{"SoloLaPrimaVolta", {m(Ovunque, "ab", "X")}, "ab ab.", "X ab.", 0},
+        CasoModifiche{"DueVolteLaStessaLeCambiaEntrambe", {m(Ovunque, "ab", "X"), m(Ovunque, "ab", "X")}, "ab ab.", "X X.", 0},
+        CasoModifiche{"OgniModificaSulTestoDellaPrecedente", {m(Ovunque, "ab", "cd"), m(Ovunque, "cd e", "Y")}, "ab e.", "Y.", 0},
+        CasoModifiche{"AccentiEBianchiEsatti", {m(Ovunque, "città  é", "città é")}, "la città  é.", "la città é.", 0},
+        CasoModifiche{"AllInizioSoloSeComincia", {m(Inizio, "10 a.C.", "10 B.C.")}, "x 10 a.C.", "x 10 a.C.", 1},
+        CasoModifiche{"AllInizio", {m(Inizio, "10 a.C.  ", "10 a.C. ")}, "10 a.C.  x.", "10 a.C. x.", 0},
+        CasoModifiche{"PrefissoAggiunto", {m(Inizio, "", "410 d.C.  ")}, "Gli Unni.", "410 d.C.  Gli Unni.", 0},
+        CasoModifiche{"BiancoTolto", {m(Inizio, " ", ""), m(Fine, ".", "")}, " 1032 x.", "1032 x", 0},
+        CasoModifiche{"PuntoFinaleSoloSeCi", {m(Fine, ".", "")}, "1032 x", "1032 x", 1},
+        CasoModifiche{"FraseAggiuntaInFondo", {m(Fine, "", " Y z.")}, "x.", "x. Y z.", 0},
+        // A sentence named by its first words runs to the first following period.
+        CasoModifiche{"FraseTolta", {m(Ovunque, "a. B c", "a.", ".")}, "Uno a. B c d. E.", "Uno a. E.", 0},
+        CasoModifiche{"FraseToltaSenzaFine", {m(Ovunque, "a. B c", "a.", ".")}, "Uno a. B c d", "Uno a. B c d", 1},
+        CasoModifiche{"PassaggioDaUnaParolaAUnAltra", {m(Ovunque, "x.  A", "x.  W", "W")}, "x.  A b. C d. W 2.", "x.  W 2.", 0},
+        // The closing sentence: to the end of the text, whatever periods it holds.
+        CasoModifiche{"FraseFinaleTolta", {m(Fine, "a. I F", "a.", ".")}, "0 a. I F 1 a.C. x.", "0 a.", 0},
+        CasoModifiche{"FraseFinaleRiscritta", {m(Fine, "Altre", "Dopo w.", ".")}, "1 x. Altre y.", "1 x. Dopo w.", 0},
+        CasoModifiche{"FraseFinaleCheNonStaInFondo", {m(Fine, "Altre", "Dopo.", ".")}, "1 x. Altre y. Z", "1 x. Altre y. Z", 1},
+        // A missing fragment leaves the description whole, not half edited.
+        CasoModifiche{"UnaMancanteLasciaLaDescrizione",
+                      {m(Ovunque, "ab", "X"), m(Ovunque, "zz", "Y"), m(Fine, ".", "")}, "ab cd.", "ab cd.", 1},
+        CasoModifiche{"FrammentoVuotoNelMezzoNonSiTrova", {m(Ovunque, "", "X")}, "ab.", "ab.", 1},
+        // An edit the map may rightly not need.
+        CasoModifiche{"FacoltativaAssente", {m(Inizio, "221 B.C.", "221 a.C.", nullptr, true), m(Fine, ".", "")},
+                      "221 a.C. x.", "221 a.C. x", 0},
+        CasoModifiche{"FacoltativaPresente", {m(Inizio, "221 B.C.", "221 a.C.", nullptr, true)}, "221 B.C. x.", "221 a.C. x.", 0}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+TEST(Modifiche, RicordanoIlTestoDellaCartaCheHannoSostituito) {
+    const Modifica modifiche[] = {m(Ovunque, "a. B", "a.", "."), m(Inizio, "", "> ")};
+    const cronologia::Esito e = ApplicaModifiche(QStringLiteral("Zero a. B uno due. Tre."), modifiche);
+    ASSERT_EQ(e.applicate.size(), 2u);
+    EXPECT_EQ(e.applicate[0].dellaCarta, QStringLiteral("a. B uno due."));
+    EXPECT_EQ(e.applicate[0].dellaCronologia, QStringLiteral("a."));
+    EXPECT_EQ(e.applicate[1].dellaCarta, QString());
+    EXPECT_EQ(e.testo, QStringLiteral("> Zero a. Tre."));
+}
+
+// A description that lacks an edit's fragment is shown as it stands, and said
+// once on stderr, however often the table is filled.
+TEST(Modifiche, UnaDescrizioneSenzaIlFrammentoRestaComEra) {
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(TestoCronologia(16, Spagnolo, "1595 a.C. Los hititas x."), QStringLiteral("1595 a.C. Los hititas x."));
+    EXPECT_EQ(TestoCronologia(16, Spagnolo, "1595 a.C. Los hititas x."), QStringLiteral("1595 a.C. Los hititas x."));
+    const std::string errori = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(errori.begin(), errori.end(), '\n'), 1) << errori;
+    EXPECT_NE(errori.find("chronology text 16 (spagnolo)"), std::string::npos) << errori;
+    EXPECT_NE(errori.find("Los casitas"), std::string::npos) << errori;
+    // With its fragment, the same row is edited.
+    EXPECT_EQ(TestoCronologia(16, Spagnolo, "1595 a.C. Los casitas x."), QStringLiteral("1595 a.C. Los Casitas x."));
+}
+
+// --- The chronology's own tables --------------------------------------------
+
+TEST(TabelleDellaCronologia, BianchiEModificheSonoLeRigheElencate) {
+    std::map<std::pair<int, int>, int> bianchiAttesi;
+    for (const prova::RigaBianchi& r : prova::righeBianchi())
+        for (int k : r.carte) bianchiAttesi[{r.lingua, k}] = r.inizio * 10 + r.fine;
+    ASSERT_EQ(bianchiAttesi.size(), 111u);
+    std::map<std::pair<int, int>, int> bianchi;
     for (const cronologia::BianchiAgliEstremi& b : cronologia::EccezioniBianchi()) {
-        ++perLingua[b.lingua];
-        EXPECT_TRUE(viste.insert({b.lingua, b.carta}).second) << "twice: " << b.lingua << " " << b.carta;
-        EXPECT_GE(b.carta, 1);
-        EXPECT_LE(b.carta, 168);
+        EXPECT_EQ(bianchi.count({b.lingua, b.carta}), 0u) << "twice: " << b.lingua << " " << b.carta;
+        bianchi[{b.lingua, b.carta}] = b.inizio * 10 + b.fine;
     }
-    EXPECT_EQ(perLingua, (std::map<int, int>{{Italiano, 2}, {Francese, 87}, {Spagnolo, 2}, {Inglese, 20}}));
-    // A map is listed in one table at most.
-    for (const cronologia::TestoProprio& t : cronologia::TestiPropri())
-        EXPECT_EQ(viste.count({t.lingua, t.carta}), 0u) << t.lingua << " " << t.carta;
+    EXPECT_EQ(bianchi, bianchiAttesi);
+
+    std::set<std::pair<int, int>> righeAttese;
+    for (const prova::Lunghezza& l : prova::lunghezze) righeAttese.insert({l.lingua, l.carta});
+    ASSERT_EQ(righeAttese.size(), 86u);
+    // Each text's edits stand together, in the order of languages and maps.
+    std::set<std::pair<int, int>> righe;
+    std::pair<int, int> ultima{-1, -1};
+    for (const Modifica& md : cronologia::Modifiche()) {
+        const std::pair<int, int> riga{md.lingua, md.carta};
+        if (riga != ultima) {
+            EXPECT_LT(ultima, riga) << md.lingua << " " << md.carta;
+            EXPECT_TRUE(righe.insert(riga).second) << "apart: " << md.lingua << " " << md.carta;
+            ultima = riga;
+        }
+        // A fragment in the middle of the text is found by its own words.
+        if (md.dove == Ovunque) {
+            EXPECT_STRNE(md.dellaCarta, "") << md.lingua << " " << md.carta;
+            EXPECT_STRNE(md.dellaCronologia, "") << md.lingua << " " << md.carta;
+        }
+        EXPECT_STRNE(md.dellaCarta, md.dellaCronologia) << md.lingua << " " << md.carta;
+    }
+    EXPECT_EQ(righe, righeAttese);
+    EXPECT_EQ(cronologia::ModificheDi(22, Italiano).size(), 1u);
+    EXPECT_EQ(cronologia::ModificheDi(163, Francese).size(), 7u);
+    EXPECT_TRUE(cronologia::ModificheDi(1, Inglese).empty());
 }
 
-// What each text of its own must read where it differs from its map.
-enum Dove { Inizia, Contiene, Finisce };
-struct Frammento {
-    Lingua lingua;
-    int carta;
-    Dove dove;
-    const char* testo;
-};
+// --- Every text that differs from its map's by more than end blanks ----------
 
-constexpr Frammento frammenti[] = {
-    {Italiano, 28, Contiene, "la capiatale da"},
-    {Italiano, 32, Contiene, "capitale; Il Regno"},
-    {Italiano, 39, Contiene, "degli Sciiti."},
-    {Italiano, 39, Inizia, "626 a.C.    N"},
-    {Italiano, 42, Inizia, "550 a.C.  C"},
-    {Italiano, 36, Inizia, "722 a.C. L"},
-    {Italiano, 37, Inizia, "671 a.C. L"},
-    {Italiano, 22, Finisce, "la Siria."},
-    {Italiano, 53, Contiene, "vede difronte ancora"},
-    {Italiano, 54, Finisce, "e Sciiti."},
-    {Italiano, 70, Inizia, "221 a.C."},
-    {Italiano, 85, Contiene, "degli Himyariti. Popolazione"},
-    {Italiano, 91, Inizia, "410 d.C.  I"},
-    {Italiano, 94, Finisce, "città-Stato Maya."},
-    {Italiano, 96, Inizia, "526 d.C.   M"},
-    {Italiano, 103, Contiene, "Romano Impero."},
-    {Italiano, 104, Contiene, "il titolo di"},
-    {Italiano, 111, Finisce, "sull'Adriatico."},
-    {Italiano, 118, Contiene, "dei Veneziani, Cade"},
-    {Italiano, 118, Contiene, "si formano dei regni latini."},
-    {Italiano, 120, Contiene, "l'autorità imperiali ai"},
-    {Italiano, 132, Contiene, "Qui però le province del Nord, protestanti, lottano per"},
-    {Italiano, 135, Inizia, "1659 Viene firmata"},
-    {Italiano, 135, Contiene, "Dopo la Pace di Westfalia,"},
-    {Italiano, 138, Finisce, "del Regno Unito."},
-    {Italiano, 142, Contiene, "dal Regno Unito."},
-    {Italiano, 143, Finisce, "ridisegnate e rinominate."},
-    {Italiano, 146, Inizia, "1812 Divisione amministrativa dell'Impero"},
-    {Italiano, 146, Contiene, "infatti, per sfuggire"},
-    {Italiano, 147, Contiene, "Vienna. La Francia"},
-    {Italiano, 155, Contiene, "Negli ultimi 50"},
-    {Italiano, 157, Contiene, "e Lorena, l'Italia Trento,"},
-    {Italiano, 164, Finisce, " Popolazione mondiale: 4 000 milioni."},
-    {Italiano, 167, Contiene, "civile, Anche la"},
-    {Francese, 1, Inizia, " 5000AV.JC."},
-    {Francese, 2, Inizia, "3300 AV.JC."},
-    {Francese, 3, Inizia, "3100 AV.JC.:"},
-    {Francese, 3, Finisce, ". "},
-    {Francese, 4, Inizia, "3000AV J.C:"},
-    {Francese, 5, Inizia, "2650 AV JC.:"},
-    {Francese, 5, Finisce, ". "},
-    {Francese, 6, Inizia, "2230 AV JC:"},
-    {Francese, 6, Contiene, "en l'une en Haute Egypte"},
-    {Francese, 6, Contiene, "Basse Egypte. S"},
-    {Francese, 13, Inizia, "1760 AV JC:"},
-    {Francese, 15, Inizia, "1650 AV JC:"},
-    {Francese, 16, Inizia, "1595 AV JC:"},
-    {Francese, 17, Inizia, "1580 AV JC:"},
-    {Francese, 18, Inizia, "1550 AV JC:"},
-    {Francese, 19, Inizia, "1512 AV JC:"},
-    {Francese, 14, Inizia, "1685 AVJC:"},
-    {Francese, 24, Inizia, " 1250"},
-    {Francese, 24, Finisce, ". "},
-    {Francese, 24, Contiene, "mélanésiennes s'orientent vers"},
-    {Francese, 31, Inizia, " 1020 avant J.-C.. Les"},
-    {Francese, 57, Inizia, " 382 Av.JC."},
-    {Francese, 57, Contiene, "d'Olinthus (Olynthe ?)."},
-    {Francese, 61, Inizia, " 336 av. J.- C."},
-    {Francese, 63, Inizia, " "},
-    {Francese, 63, Contiene, "perse, qu'il détruit"},
-    {Francese, 84, Inizia, " 117"},
-    {Francese, 102, Inizia, " "},
-    {Francese, 102, Finisce, ". "},
-    {Francese, 102, Contiene, "s'affacent  "},
-    {Francese, 105, Inizia, "870 Ap.J.C.."},
-    {Francese, 107, Finisce, "260 millions  "},
-    {Francese, 124, Contiene, "l'empire Ottoman"},
-    {Francese, 163, Contiene, "Guerre des Six jours ."},
-    {Francese, 163, Contiene, "Israël refuse.En"},
-    {Francese, 163, Contiene, "le Sinaï."},
-    {Spagnolo, 14, Inizia, "1685 a.C."},
-    {Spagnolo, 16, Contiene, "Los Casitas"},
-    {Spagnolo, 20, Contiene, "Aqueos. Los Aqueos"},
-    {Spagnolo, 33, Contiene, "los Arios"},
-    {Spagnolo, 101, Contiene, "culturaHuari."},
-    {Spagnolo, 120, Contiene, "El khanato de la Horda de Oro"},
-    {Spagnolo, 122, Contiene, "al khanato"},
-    {Spagnolo, 150, Contiene, "Rumania."},
-    {Inglese, 72, Contiene, "CHINA: ascends the throne of the HAN dynasty."},
-    {Inglese, 76, Inizia, "133 B.C. A"},
-    {Inglese, 76, Contiene, "Due "},
-    {Inglese, 76, Contiene, "as a tribute"},
-    {Inglese, 76, Finisce, "empire ) ."},
-    {Inglese, 80, Inizia, "51 B.C. Caesar finishes the conquest of the Transalpine Gaul."},
-    {Inglese, 80, Contiene, "that fear its reputation"},
-    {Inglese, 80, Contiene, "Caesar crosses"},
-    {Inglese, 81, Contiene, "governs, who is an adopted grandson of Caesar, whom Caesar adopted as a son."},
-    {Inglese, 82, Contiene, "Augusto"},
-    {Inglese, 84, Contiene, "catches up its maximum extension."},
-    {Inglese, 84, Contiene, "migrations of its history for hundreds of years,"},
-    {Inglese, 84, Contiene, "the u probably original of Cameroon"},
-    {Inglese, 86, Contiene, "To Palmira, Queen Zenobia makes her reign independent."},
-    {Inglese, 89, Contiene, "Pontefix Maximum"},
-    {Inglese, 91, Contiene, "is uniform between"},
-    {Inglese, 94, Contiene, "Oriental Roman Empire Roman controls"},
-    {Inglese, 94, Contiene, "the Mayans assert their cities."},
-    {Inglese, 97, Contiene, "the gotic wars,"},
-    {Inglese, 97, Contiene, "Baiuvars,"},
-    {Inglese, 97, Contiene, "are asserted."},
-    {Inglese, 107, Inizia, " 1000"},
-    {Inglese, 107, Finisce, "continue to fragment.  World population: 260 million."},
-    {Inglese, 139, Finisce, "participate and acquire Poland territories."},
-    {Inglese, 140, Finisce, "a war and they acquire other Polish territories."},
-    {Inglese, 141, Contiene, "by military force. Poland disappears."},
-};
+class RigaModificata : public ::testing::TestWithParam<prova::Lunghezza> {};
 
-TEST(TestiPropri, DiconoCiòCheLiDistingueDallaCarta) {
-    for (const Frammento& f : frammenti) {
-        const QString testo = TestoCronologia(f.carta, f.lingua, nullptr);
-        const QString pezzo = QString::fromUtf8(f.testo);
-        switch (f.dove) {
-            case Inizia: EXPECT_TRUE(testo.startsWith(pezzo)) << f.lingua << " " << f.carta << ": " << f.testo; break;
-            case Contiene: EXPECT_TRUE(testo.contains(pezzo)) << f.lingua << " " << f.carta << ": " << f.testo; break;
-            case Finisce: EXPECT_TRUE(testo.endsWith(pezzo)) << f.lingua << " " << f.carta << ": " << f.testo; break;
+TEST_P(RigaModificata, LaDescrizioneDellaCartaConLeSueModifiche) {
+    const auto [l, k, caratteri] = GetParam();
+    const QString testo = testoDi(k, l);
+    EXPECT_EQ(testo.size(), caratteri);
+    const std::vector<std::string> problemi = prova::problemiDelTesto(l, k, descrizioneDi(k, l), testo);
+    EXPECT_TRUE(problemi.empty()) << prova::nomeLingua(l) << " " << k << ":" << prova::elenco(problemi);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabella, RigaModificata, ::testing::ValuesIn(prova::lunghezze), [](const auto& i) {
+    return std::string(prova::nomeLingua(i.param.lingua)) + "_" + std::to_string(i.param.carta);
+});
+
+// --- The texts the reader notices -------------------------------------------
+
+TEST(TestiNotevoli, IlPrimoFranceseEIlCentesimoInglese) {
+    EXPECT_TRUE(descrizioneDi(1, Francese).startsWith(QStringLiteral("5000 Av.J.C.")));
+    EXPECT_TRUE(testoDi(1, Francese).startsWith(QStringLiteral(" 5000AV.JC. ")));
+    EXPECT_EQ(testoDi(1, Francese).mid(12), descrizioneDi(1, Francese).mid(13));
+
+    const QString carta = descrizioneDi(100, Inglese);
+    ASSERT_TRUE(carta.startsWith(QLatin1Char(' ')));
+    EXPECT_EQ(testoDi(100, Inglese), carta.mid(1));
+}
+
+TEST(TestiNotevoli, IlFranceseDel1967UnTestoSoloPiuCorto) {
+    // The map writes it in two pieces; its content holds them joined.
+    const QString carta = descrizioneDi(163, Francese);
+    EXPECT_EQ(carta.size(), 1027);
+    EXPECT_TRUE(carta.contains(QStringLiteral("occupés..Quatre")));
+    const QString testo = testoDi(163, Francese);
+    EXPECT_EQ(testo.size(), 728);
+    EXPECT_TRUE(testo.startsWith(QStringLiteral("1967: Guerre des Six jours . En 1967")));
+    EXPECT_TRUE(testo.contains(QStringLiteral("Israël refuse.En 1973")));
+}
+
+TEST(TestiNotevoli, LunghezzeEDoppioni) {
+    int massimo = 0, minimo = 1 << 30;
+    std::pair<Lingua, int> lungo{}, corto{};
+    for (Lingua l : {Italiano, Francese, Spagnolo, Inglese}) {
+        std::map<QString, int> visti;
+        for (int k = 1; k <= 168; ++k) {
+            const QString t = testoDi(k, l);
+            EXPECT_GE(t.size(), 86) << prova::nomeLingua(l) << " " << k;
+            EXPECT_LE(t.size(), 825) << prova::nomeLingua(l) << " " << k;
+            EXPECT_FALSE(t.contains(QLatin1Char('\n')) || t.contains(QLatin1Char('\r'))) << prova::nomeLingua(l) << " " << k;
+            const auto [dove, nuovo] = visti.insert({t, k});
+            EXPECT_TRUE(nuovo) << prova::nomeLingua(l) << " " << k << " is text " << dove->second << " again";
+            if (t.size() > massimo) massimo = static_cast<int>(t.size()), lungo = {l, k};
+            if (t.size() < minimo) minimo = static_cast<int>(t.size()), corto = {l, k};
         }
     }
-}
-
-// Texts without a period at the end, where their map's has one.
-TEST(TestiPropri, SenzaPuntoFinale) {
-    const std::pair<Lingua, int> senza[] = {{Francese, 84}, {Spagnolo, 14}, {Spagnolo, 143}, {Inglese, 52},
-                                            {Inglese, 109}, {Inglese, 111}, {Inglese, 113}, {Inglese, 116},
-                                            {Inglese, 118}, {Inglese, 133}};
-    for (const auto& [l, k] : senza) {
-        const QString t = TestoCronologia(k, l, nullptr);
-        EXPECT_FALSE(t.endsWith(QLatin1Char('.')) || t.endsWith(QLatin1Char(' '))) << l << " " << k;
-        EXPECT_FALSE(t.startsWith(QLatin1Char(' ')) && l == Inglese) << l << " " << k;
-    }
+    EXPECT_EQ(massimo, 825);
+    EXPECT_EQ(lungo, std::make_pair(Inglese, 163));
+    EXPECT_EQ(minimo, 86);
+    EXPECT_EQ(corto, std::make_pair(Spagnolo, 56));
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // overlay-dump: draws every map in every language exactly as Next does and
 // prints one JSON line per draw, to check the content against its tables.
+// With --cronologia it prints instead, for every language and map, the text
+// of the chronology's row that shows the map, as the chronology window shows
+// it after a click on its language label and on the period button of the page.
 // Run in a working folder, with QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QJsonArray>
@@ -8,6 +11,7 @@
 #include <cstdio>
 
 #include "app/ModtavolaVel.h"
+#include "chronology/Cronologiavel.h"
 #include "main_window/Tavolavel.h"
 #include "toolkit/Processo.h"
 #include "toolkit/Registro.h"
@@ -15,6 +19,12 @@
 namespace {
 
 QString esadecimale(forma::Colore c) { return QStringLiteral("0x%1").arg(c, 6, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("0X"), QLatin1String("0x")); }
+
+void scrivi(const QJsonObject& riga) {
+    const QByteArray json = QJsonDocument(riga).toJson(QJsonDocument::Compact);
+    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    std::fputc('\n', stdout);
+}
 
 void stampa(const Tavolavel& t) {
     QJsonObject riga;
@@ -35,9 +45,28 @@ void stampa(const Tavolavel& t) {
     }
     riga.insert(QStringLiteral("labels"), etichette);
     riga.insert(QStringLiteral("text"), t.Text1.Text());
-    const QByteArray json = QJsonDocument(riga).toJson(QJsonDocument::Compact);
-    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
-    std::fputc('\n', stdout);
+    scrivi(riga);
+}
+
+// The chronology as the reader uses it: opened from the main window, each
+// language label clicked, then the 21 period buttons in turn.
+void cronologia(Tavolavel& t) {
+    t.Labcronol.Click();
+    Cronologiavel& c = forma::Finestra<Cronologiavel>();
+    forma::Label* etichette[] = {&c.Label7, &c.Label6, &c.Label8, &c.Label5};  // Italiano, Français, Español, English
+    for (forma::Label* etichetta : etichette) {
+        etichetta->Click();
+        for (std::size_t pagina = 0; pagina < c.Label3.size(); ++pagina) {
+            c.Label3[pagina]->Click();
+            for (std::size_t riga = 0; riga < c.Label1.size(); ++riga) {
+                QJsonObject r;
+                r.insert(QStringLiteral("lingua"), QString::fromStdString(c.linguaCronologia));
+                r.insert(QStringLiteral("numcarta"), c.inizioPagina + static_cast<int>(riga) + 1);
+                r.insert(QStringLiteral("text"), c.Label1[riga]->Caption());
+                scrivi(r);
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -45,6 +74,12 @@ void stampa(const Tavolavel& t) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Tavolavel& t = forma::Finestra<Tavolavel>();
+    if (app.arguments().contains(QStringLiteral("--cronologia"))) {
+        cronologia(t);
+        std::fflush(stdout);
+        forma::DistruggiTutte();
+        return 0;
+    }
     forma::Label* bandiere[] = {&t.LabITA, &t.LabFRA, &t.LabSPA, &t.LabING};
     for (forma::Label* bandiera : bandiere) {
         bandiera->Click();
