@@ -35,6 +35,8 @@ const Correzione correzioni[] = {
      "to Safavid Persia"},
     // 1644 is when the Qing took China, not when they took Manchuria and Mongolia.
     {"Carta136Spagnolo_QingDal1644", &dc1700, Spagnolo, "en el poder desde 1644", "ocupa en 1644"},
+    // The Jurchens who founded the Qing were the tribes of Manchuria itself, united by Nurhachi.
+    {"Carta136Francese_JurchenDellaManciuria", &dc1700, Francese, "Jurchens unies par Nurhachi", "venues de Mongolie"},
     // The Chinese republic of 1925 was not a socialist one.
     {"Carta158Spagnolo_RepubblicaDal1912", &dc1925, Spagnolo, "desde 1912 en una república", "socialista"},
     // The missile crisis over Cuba was in 1962.
