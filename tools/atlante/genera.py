@@ -528,7 +528,7 @@ def riduci_scala(w, h, rgb, k):
     return bytes(out)
 
 
-def disegna_carta(rj, w, h, estensione, lavoro, strati=()):
+def disegna_carta(rj, w, h, estensione, lavoro, strati=(), allarga=3.0):
     """Sea and land, the territories clipped to the coast, then lakes,
     coasts and rivers over them; returns (w, h, rgb) at the picture's size."""
     if estensione > 120:
@@ -545,7 +545,7 @@ def disegna_carta(rj, w, h, estensione, lavoro, strati=()):
                        + comuni))
         if strati:
             poligoni = os.path.join(lavoro, "t.gmt")
-            territori.scrivi_gmt(strati, poligoni)
+            territori.scrivi_gmt(strati, poligoni, allarga)
             f.write(esegui(["gmt", "pscoast"] + rj + costa + ["-Gc", "-O", "-K"] + comuni))
             f.write(esegui(["gmt", "psxy", poligoni] + rj + ["-O", "-K"] + comuni))
             f.write(esegui(["gmt", "pscoast", "-Q"] + rj + ["-O", "-K"] + comuni))
@@ -608,18 +608,20 @@ def lavoro_carta(arg):
         else:
             w, h, rgb = disegna_carta(rj, W, H, estensione, lavoro, strati)
     puri = colori_puri(strati)
+    territorio = rgb
     rgb, tav, indici, misure = leggibilita.rendi_leggibile(w, h, rgb, etichette, puri, tavolozza)
     gifpiccolo.scrivi_gif(destinazione, w, h, indici, tav)
-    finale = b"".join(bytes(tav[i]) for i in indici)
+    # the thumbnails carry no labels: they show the territories without halos
     for m in miniature:
-        piccolo = gifpiccolo.rimpicciolisci(w, h, finale, MINI_W, MINI_H)
+        piccolo = gifpiccolo.rimpicciolisci(w, h, territorio, MINI_W, MINI_H)
         tm = tavolozza(piccolo, puri, 64)
         gifpiccolo.scrivi_gif(m, MINI_W, MINI_H, gifpiccolo.riduci(piccolo, tm), tm)
     return destinazione, misure
 
 
 def lavoro_inserto(arg):
-    nome, (lon0, lon1, lat0, lat1), destinazione = arg
+    """Draws an inset: its region, with the territories of its map's period."""
+    nome, (lon0, lon1, lat0, lat1), destinazione, strati = arg
     lcc = Lcc((lon0 + lon1) / 2, lat0 + (lat1 - lat0) / 4, lat1 - (lat1 - lat0) / 4) \
         if min(abs(lat0), abs(lat1)) > 10 and lat0 * lat1 > 0 else None
     if lcc:
@@ -640,8 +642,10 @@ def lavoro_inserto(arg):
         hx, hy = INSET_W / s / 2, INSET_H / s / 2
         rj = ["-R%.6f/%.6f/%.6f/%.6f" % (cx - hx, cx + hx, cy - hy, cy + hy), "-JX%dp/%dp" % (INSET_W, INSET_H)]
     with tempfile.TemporaryDirectory() as lavoro:
-        w, h, rgb = disegna_carta(rj, INSET_W, INSET_H, max(lon1 - lon0, lat1 - lat0), lavoro)
-    tav = tavolozza(rgb, list(COLORI_BASE), 64)
+        # an inset is drawn at a larger scale than the boundary data's coasts
+        # are good for: the fills reach further out to the real coast
+        w, h, rgb = disegna_carta(rj, INSET_W, INSET_H, max(lon1 - lon0, lat1 - lat0), lavoro, strati, 6.0)
+    tav = tavolozza(rgb, colori_puri(strati), 256)
     gifpiccolo.scrivi_gif(destinazione, w, h, gifpiccolo.riduci(rgb, tav), tav)
     return destinazione
 
@@ -835,7 +839,13 @@ def main():
         passo = DOPPIO.get(f, 0)
         lavori.append((c.gmt(passo or W, H), c.estensione(), os.path.join(atl, f),
                        sorted(miniature_di.get(f, ())), passo, strati_di[f], sopra.get(f, [])))
-    inserti = [(n, r, os.path.join(atl, n)) for n, r in INSERTI.items() if not args.solo]
+    # an inset shows its region as the first map that shows it draws it
+    inserti = []
+    for n, r in INSERTI.items():
+        if args.solo and n not in args.solo:
+            continue
+        carta = next(f for _, f, i in catalogo if i == n)
+        inserti.append((n, r, os.path.join(atl, n), strati_di[carta]))
     misure = {}
     with concurrent.futures.ProcessPoolExecutor(max_workers=args.processi) as ex:
         for destinazione, m in ex.map(lavoro_carta, lavori):
@@ -856,6 +866,9 @@ def main():
         anno, sezione = sezione_di[f]
         print("%-20s %6d  %s%s" % (f, anno, sezione,
                                    ("  corrections: " + "; ".join(correzioni_di[f])) if correzioni_di[f] else ""))
+        for n in INSERTI:
+            if any(f == g and i == n for _, g, i in catalogo):
+                print("    inset %s: the same territories" % n)
         for l in lingue:
             if l not in misure[f]:
                 continue

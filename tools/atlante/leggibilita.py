@@ -6,7 +6,8 @@ of at least 3:1 with the label's colour, in every language. The box's tone
 is the mean relative luminance of its pixels. Where a territory's tone does
 not serve a label, the picture gets a soft halo under that caption: the box
 and a feathered margin blended towards a darker tone (under labels that
-stand out more on dark) or a lighter one, no more than the label needs."""
+stand out more on dark) or a lighter one (under the others, or where that
+needs clearly less), no more than the label needs."""
 
 import gifpiccolo
 import territori
@@ -60,25 +61,28 @@ def _quanto(interno, lf, tono, obiettivo):
     return None
 
 
-def _alone(pix, w, h, box, col, obiettivo):
+def _alone(pix, w, h, box, col, obiettivo, forzato=None):
     """Blends the box and its feathered margin towards the tone that gives
-    the label its contrast with the least change: darker or lighter,
-    whichever needs less."""
+    the label its contrast, no more than it needs."""
     lf = territori.luminanza(col)
     if territori.contrasto(lf, _media(pix, w, box)) >= obiettivo:
         return
     x0, y0, x1, y1 = box
     interno = [pix[y * w + x] for y in range(y0, y1) for x in range(x0, x1)]
-    # the side on which the label's colour stands out more, so that every
-    # label of one colour gets halos of one kind; the other when that one
-    # cannot reach the contrast
-    toni = sorted((SCURO, CHIARO), key=lambda tono: -territori.contrasto(lf, _lum(tono)))
-    for tono in toni:
-        t = _quanto(interno, lf, tono, obiettivo)
-        if t is not None:
-            break
-    else:
+    # the side on which the label's colour stands out more, so that the labels
+    # of one colour get halos of one kind, unless the other side needs clearly
+    # less (a red label on a pale territory gets a pale halo, not a dark one)
+    preferito, altro = sorted((SCURO, CHIARO), key=lambda tono: -territori.contrasto(lf, _lum(tono)))
+    t1 = _quanto(interno, lf, preferito, obiettivo)
+    t2 = _quanto(interno, lf, altro, obiettivo)
+    if forzato is not None:
+        t1, t2 = (t1, None) if forzato == preferito else (None, t2)
+    if t1 is None and t2 is None:
         return
+    if t1 is not None and (t2 is None or t1 <= 1.5 * t2):
+        t, tono = t1, preferito
+    else:
+        t, tono = t2, altro
     # inside the box the full blend, outside it fading over PIUMA pixels
     # with the distance from the box, so that the halo has soft, round edges
     for y in range(max(0, y0 - PIUMA), min(h, y1 + PIUMA)):
@@ -109,10 +113,21 @@ def rendi_leggibile(w, h, rgb, etichette, puri, fai_tavolozza):
     bytes, contrast figures of the final picture)."""
     pix = [tuple(rgb[k:k + 3]) for k in range(0, len(rgb), 3)]
     scatole = _scatole(etichette, w, h)
+    # a label at one place may have different colours in different languages
+    # (black in one, red in another): their halos must go the same way, the
+    # one on which every colour there reaches the contrast
+    colori = {}
+    for e, box in scatole:
+        colori.setdefault((e[4], e[5]), set()).add(e[7])
+    forzati = {}
+    for posto, insieme in colori.items():
+        if len(insieme) > 1:
+            forzati[posto] = max((SCURO, CHIARO), key=lambda tono: min(
+                territori.contrasto(territori.luminanza(c), _lum(tono)) for c in insieme))
     obiettivo = OBIETTIVO
     for giro in range(3):
         for e, box in scatole:
-            _alone(pix, w, h, box, e[7], obiettivo)
+            _alone(pix, w, h, box, e[7], obiettivo, forzati.get((e[4], e[5])))
         rgb = b"".join(bytes(p) for p in pix)
         tav = fai_tavolozza(rgb, puri + [CHIARO, SCURO], 256)
         indici = gifpiccolo.riduci(rgb, tav)

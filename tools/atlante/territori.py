@@ -246,18 +246,26 @@ def strati_della_carta(tav, foto, sezione, colori_legenda):
     return quiete + piene + sopra + zone, applicate
 
 
-def scrivi_gmt(strati, percorso):
-    """A GMT multi-segment file: every ring with its own fill and pen, holes
-    marked as such (-Ph)."""
+def scrivi_gmt(strati, percorso, allarga):
+    """A GMT multi-segment file in three passes: every territory's outline
+    as a wide pen in its fill colour (the boundary data's coasts are coarse:
+    this carries the fills out to the real coast, which clips them, and a
+    neighbour's fill covers it inland), then the fills, then the thin
+    darker borders. Holes are marked as such (-Ph)."""
     with open(percorso, "w", encoding="utf-8") as f:
-        for s in strati:
-            for pol in s.poligoni:
-                for i, anello in enumerate(pol):
-                    if i == 0:
-                        f.write("> -G%s -W0.45p,%s\n" % (esadecimale(s.riempimento), esadecimale(s.bordo)))
-                    else:
-                        f.write("> -Ph -G%s -W0.45p,%s\n" % (esadecimale(s.riempimento), esadecimale(s.bordo)))
-                    f.write("".join("%.3f %.3f\n" % (x, y) for x, y in anello))
+        for passo in ("largo", "pieno", "bordo"):
+            for s in strati:
+                if passo == "largo":
+                    testa = "-G- -W%.1fp,%s" % (allarga, esadecimale(s.riempimento))
+                elif passo == "pieno":
+                    testa = "-G%s -W-" % esadecimale(s.riempimento)
+                else:
+                    testa = "-G- -W0.45p,%s" % esadecimale(s.bordo)
+                for pol in s.poligoni:
+                    for i, anello in enumerate(pol):
+                        buco = "-Ph " if i and passo == "pieno" else ""
+                        f.write("> %s%s\n" % (buco, testa))
+                        f.write("".join("%.3f %.3f\n" % (x, y) for x, y in anello))
 
 
 # --- overlay labels and contrast -----------------------------------------------------
