@@ -139,7 +139,8 @@ bool TavoleScritte() { return QFile::exists(Percorso(QStringLiteral("tools/atlan
 TEST(CarteTerritori, OgniImmagineDiCartaEUnaSola) {
     if (!TavoleScritte()) GTEST_SKIP() << "tools/atlante/politie.tsv is not written yet";
     const Dati& d = TuttiIDati();
-    ASSERT_EQ(d.foto.size(), 163u);
+    // the 168 maps show 164 pictures (396ac, 479ac and 492ac serve more than one map)
+    ASSERT_EQ(d.foto.size(), 164u);
     std::map<QByteArray, std::vector<QString>> perImpronta;
     for (const QString& foto : d.foto) {
         const QImage im = Carica(foto);
