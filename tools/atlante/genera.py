@@ -867,7 +867,7 @@ def main():
         print("%-20s %6d  %s%s" % (f, anno, sezione,
                                    ("  corrections: " + "; ".join(correzioni_di[f])) if correzioni_di[f] else ""))
         for n in INSERTI:
-            if any(f == g and i == n for _, g, i in catalogo):
+            if next(g for _, g, i in catalogo if i == n) == f:
                 print("    inset %s: the same territories" % n)
         for l in lingue:
             if l not in misure[f]:
