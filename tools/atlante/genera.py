@@ -24,7 +24,10 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import confini  # noqa: E402
 import gifpiccolo  # noqa: E402
+import leggibilita  # noqa: E402
+import territori  # noqa: E402
 
 QUI = os.path.dirname(os.path.abspath(__file__))
 
@@ -489,9 +492,16 @@ def colore(c):
     return "%d/%d/%d" % c
 
 
-def rasterizza(ps, w, h, uscita, dispositivo="ppmraw", qualita=None):
+SUPER = 3  # drawn this many times larger, without anti-aliasing, then reduced
+
+
+def rasterizza(ps, w, h, uscita, dispositivo="ppmraw", qualita=None, scala=1):
+    """Ghostscript at scala times the picture's size. Anti-aliasing is off:
+    GMT paints land and fills in tiles, and anti-aliased tile edges show as
+    faint straight seams; the smooth edges come from the reduction."""
     cmd = ["gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=" + dispositivo,
-           "-r72", "-g%dx%d" % (w, h), "-dGraphicsAlphaBits=4", "-dTextAlphaBits=4"]
+           "-r%d" % (72 * scala), "-g%dx%d" % (w * scala, h * scala),
+           "-dGraphicsAlphaBits=1", "-dTextAlphaBits=1"]
     if qualita:
         cmd.append("-dJPEGQ=%d" % qualita)
     esegui(cmd + ["-sOutputFile=" + uscita, ps])
@@ -499,37 +509,95 @@ def rasterizza(ps, w, h, uscita, dispositivo="ppmraw", qualita=None):
 
 def opzioni_comuni(w, h):
     return ["-P", "-X0", "-Y0", "--PS_MEDIA=%dx%d" % (w, h), "--PROJ_ELLIPSOID=sphere",
-            "--MAP_FRAME_PEN=0p"]
+            "--MAP_FRAME_PEN=0p", "--GMT_HISTORY=false"]
 
 
-def disegna_carta(rj, w, h, estensione, lavoro):
+def riduci_scala(w, h, rgb, k):
+    """Box average of k x k pixels: the picture drawn k times larger becomes
+    the picture's size, with smooth edges."""
+    W3 = 3 * w * k
+    out = bytearray()
+    n = k * k
+    for y in range(h):
+        righe = [rgb[(y * k + j) * W3:(y * k + j + 1) * W3] for j in range(k)]
+        canali = []
+        for c in range(3):
+            fette = [r[3 * i + c::3 * k] for r in righe for i in range(k)]
+            canali.append([(t + n // 2) // n for t in map(sum, zip(*fette))])
+        out += bytes(v for tripla in zip(*canali) for v in tripla)
+    return bytes(out)
+
+
+def disegna_carta(rj, w, h, estensione, lavoro, strati=(), allarga=3.0):
+    """Sea and land, the territories clipped to the coast, then lakes,
+    coasts and rivers over them; returns (w, h, rgb) at the picture's size."""
     if estensione > 120:
         ris, area, fiumi = "l", 20000, ["-I1/0.5p," + colore(FIUME)]
     elif estensione > 45:
         ris, area, fiumi = "l", 2000, ["-I1/0.6p," + colore(FIUME), "-I2/0.4p," + colore(FIUME)]
     else:
         ris, area, fiumi = "i", 200, ["-I1/0.7p," + colore(FIUME), "-I2/0.5p," + colore(FIUME)]
+    costa = ["-D" + ris, "-A%d" % area]
     ps = os.path.join(lavoro, "c.ps")
+    comuni = opzioni_comuni(w, h)
     with open(ps, "wb") as f:
-        f.write(esegui(["gmt", "pscoast"] + rj + ["-D" + ris, "-A%d" % area,
-                       "-G" + colore(TERRA), "-S" + colore(MARE), "-C" + colore(LAGO),
+        f.write(esegui(["gmt", "pscoast"] + rj + costa + ["-G" + colore(TERRA), "-S" + colore(MARE), "-K"]
+                       + comuni))
+        if strati:
+            poligoni = os.path.join(lavoro, "t.gmt")
+            territori.scrivi_gmt(strati, poligoni, allarga)
+            f.write(esegui(["gmt", "pscoast"] + rj + costa + ["-Gc", "-O", "-K"] + comuni))
+            f.write(esegui(["gmt", "psxy", poligoni] + rj + ["-O", "-K"] + comuni))
+            f.write(esegui(["gmt", "pscoast", "-Q"] + rj + ["-O", "-K"] + comuni))
+        f.write(esegui(["gmt", "pscoast"] + rj + costa + ["-C" + colore(LAGO),
                        "-W1/0.5p," + colore(COSTA), "-W2/0.35p," + colore(COSTA)] + fiumi
-                      + opzioni_comuni(w, h)))
+                       + ["-O"] + comuni))
     ppm = os.path.join(lavoro, "c.ppm")
-    rasterizza(ps, w, h, ppm)
-    return gifpiccolo.leggi_ppm(ppm)
+    rasterizza(ps, w, h, ppm, scala=SUPER)
+    gw, gh, rgb = gifpiccolo.leggi_ppm(ppm)
+    return w, h, riduci_scala(w, h, rgb, SUPER)
 
 
-TAVOLOZZA = gifpiccolo.tavolozza_con_sfumature(COLORI_BASE)
-TAVOLOZZA_MINI = gifpiccolo.tavolozza_con_sfumature(COLORI_BASE, (0.2, 0.4, 0.6, 0.8))
+def tavolozza(rgb, puri, quanti):
+    """The picture's palette: its pure colours (sea, land, coast, river,
+    fills and borders) first, then the most frequent edge blends, each
+    kept only when it differs visibly from those already in."""
+    tav = []
+    for c in puri:
+        if c not in tav:
+            tav.append(c)
+    tav = tav[:quanti]
+    conta = {}
+    for k in range(0, len(rgb), 3):
+        px = rgb[k:k + 3]
+        conta[px] = conta.get(px, 0) + 1
+    presenti = set(tav)
+    for px, _ in sorted(conta.items(), key=lambda t: (-t[1], t[0])):
+        if len(tav) >= quanti:
+            break
+        c = tuple(px)
+        if c in presenti:
+            continue
+        if all((c[0] - a) ** 2 * 3 + (c[1] - b) ** 2 * 4 + (c[2] - d) ** 2 * 2 > 150 for a, b, d in tav):
+            tav.append(c)
+            presenti.add(c)
+    return tav
+
+
+def colori_puri(strati):
+    puri = list(COLORI_BASE)
+    for s in strati:
+        puri += [s.riempimento, s.bordo]
+    return puri
 
 
 def lavoro_carta(arg):
-    """Draws one map picture and, when asked, its thumbnail."""
-    rj, estensione, destinazione, miniature, passo = arg
+    """Draws one map picture and, when asked, its thumbnail; returns the
+    contrast figures of its labels."""
+    rj, estensione, destinazione, miniature, passo, strati, etichette = arg
     with tempfile.TemporaryDirectory() as lavoro:
         if passo:
-            pw, h, pannello = disegna_carta(rj, passo, H, estensione, lavoro)
+            pw, h, pannello = disegna_carta(rj, passo, H, estensione, lavoro, strati)
             w = W
             righe = []
             for y in range(h):
@@ -538,16 +606,22 @@ def lavoro_carta(arg):
                 righe.append(riga)
             rgb = b"".join(righe)
         else:
-            w, h, rgb = disegna_carta(rj, W, H, estensione, lavoro)
-    gifpiccolo.scrivi_gif(destinazione, w, h, gifpiccolo.riduci(rgb, TAVOLOZZA), TAVOLOZZA)
+            w, h, rgb = disegna_carta(rj, W, H, estensione, lavoro, strati)
+    puri = colori_puri(strati)
+    territorio = rgb
+    rgb, tav, indici, misure = leggibilita.rendi_leggibile(w, h, rgb, etichette, puri, tavolozza)
+    gifpiccolo.scrivi_gif(destinazione, w, h, indici, tav)
+    # the thumbnails carry no labels: they show the territories without halos
     for m in miniature:
-        piccolo = gifpiccolo.rimpicciolisci(w, h, rgb, MINI_W, MINI_H)
-        gifpiccolo.scrivi_gif(m, MINI_W, MINI_H, gifpiccolo.riduci(piccolo, TAVOLOZZA_MINI), TAVOLOZZA_MINI)
-    return destinazione
+        piccolo = gifpiccolo.rimpicciolisci(w, h, territorio, MINI_W, MINI_H)
+        tm = tavolozza(piccolo, puri, 64)
+        gifpiccolo.scrivi_gif(m, MINI_W, MINI_H, gifpiccolo.riduci(piccolo, tm), tm)
+    return destinazione, misure
 
 
 def lavoro_inserto(arg):
-    nome, (lon0, lon1, lat0, lat1), destinazione = arg
+    """Draws an inset: its region, with the territories of its map's period."""
+    nome, (lon0, lon1, lat0, lat1), destinazione, strati = arg
     lcc = Lcc((lon0 + lon1) / 2, lat0 + (lat1 - lat0) / 4, lat1 - (lat1 - lat0) / 4) \
         if min(abs(lat0), abs(lat1)) > 10 and lat0 * lat1 > 0 else None
     if lcc:
@@ -568,9 +642,65 @@ def lavoro_inserto(arg):
         hx, hy = INSET_W / s / 2, INSET_H / s / 2
         rj = ["-R%.6f/%.6f/%.6f/%.6f" % (cx - hx, cx + hx, cy - hy, cy + hy), "-JX%dp/%dp" % (INSET_W, INSET_H)]
     with tempfile.TemporaryDirectory() as lavoro:
-        w, h, rgb = disegna_carta(rj, INSET_W, INSET_H, max(lon1 - lon0, lat1 - lat0), lavoro)
-    gifpiccolo.scrivi_gif(destinazione, w, h, gifpiccolo.riduci(rgb, TAVOLOZZA), TAVOLOZZA)
+        # an inset is drawn at a larger scale than the boundary data's coasts
+        # are good for: the fills reach further out to the real coast
+        w, h, rgb = disegna_carta(rj, INSET_W, INSET_H, max(lon1 - lon0, lat1 - lat0), lavoro, strati, 6.0)
+    tav = tavolozza(rgb, colori_puri(strati), 256)
+    gifpiccolo.scrivi_gif(destinazione, w, h, gifpiccolo.riduci(rgb, tav), tav)
     return destinazione
+
+
+def anno_della_foto(foto, catalogo, anni):
+    """The year a picture shows: that of the first map that shows it, or
+    for the animation-only pictures the year in the name."""
+    for num, f, _ in catalogo:
+        if f == foto and num in anni:
+            era, anno = anni[num]
+            return -int(anno) if era.strip().upper().startswith("B") else int(anno)
+    m = re.fullmatch(r"(\d+)ac\.gif", foto)
+    if m:
+        return -int(m.group(1))
+    raise ValueError("no year for " + foto)
+
+
+def colori_di_legenda(etichette):
+    """label index -> colour, from the English draw of the picture's maps."""
+    return {e[2]: e[7] for e in etichette if e[0] == "inglese"}
+
+
+def vendi(dati, tav, tutte, catalogo, anni, cornici):
+    """Writes confini/: the slices and AWMC files the pictures draw from,
+    each simplified to half a pixel of the finest frame that uses it and
+    cut to the frames that use it."""
+    sezioni = confini.sezioni_disponibili(os.path.join(dati, "historical-basemaps", "geojson"))
+    usi = {}
+    for f in tutte:
+        sez, _ = territori.sezione_della_carta(tav, f, anno_della_foto(f, catalogo, anni), sezioni)
+        usi.setdefault(sez, set()).add(f)
+    extra_sez, awmc = tav.sezioni_e_awmc()
+
+    def misura(foto):
+        riquadri = []
+        for f in sorted(foto):
+            c = cornici.get(f)
+            if c is None:
+                continue
+            bordo = [c.geo(x, y) for x in range(0, W + 1, W // 8) for y in (0, H)] + \
+                    [c.geo(x, y) for y in range(0, H + 1, H // 6) for x in (0, W)]
+            lons = [p[0] for p in bordo]
+            lats = [p[1] for p in bordo]
+            riquadri.append(((min(lons) - 2, max(lons) + 2, min(lats) - 2, max(lats) + 2),
+                             (max(lons) - min(lons)) / W))
+        return riquadri
+
+    ovunque = [((-180, 180, -90, 90), 0.06)]
+    voci_sez = {s: misura(usi.get(s, ())) for s in usi}
+    # a slice or file that a correction or legend names may serve any picture
+    for s in extra_sez:
+        voci_sez[s] = voci_sez.get(s, []) + ovunque
+    voci_awmc = {a: ovunque for a in awmc}
+    confini.vendi(dati, voci_sez, voci_awmc)
+    print("confini/: %d time slices, %d AWMC files" % (len(voci_sez), len(voci_awmc)))
 
 
 def main():
@@ -579,7 +709,14 @@ def main():
                     help="working folder that receives atlante/, miniature/ and tavolahtmvel/")
     ap.add_argument("--solo-rapporto", action="store_true", help="fit and report, draw nothing")
     ap.add_argument("--dettagli", nargs="*", default=[], help="pictures whose labels are listed one by one")
-    ap.add_argument("--processi", type=int, default=os.cpu_count() or 2)
+    ap.add_argument("--processi", type=int, default=min(4, os.cpu_count() or 2))
+    ap.add_argument("--sovrapposizioni", help="overlay-dump output (JSON lines): labels, colours, years")
+    ap.add_argument("--solo", nargs="*", default=[], help="draw only these pictures (no thumbnails of others, no insets)")
+    ap.add_argument("--tavole", default=QUI,
+                    help="folder of politie.tsv, etichette-politie.tsv, correzioni.tsv, leggende.tsv")
+    ap.add_argument("--vendi", metavar="DATI",
+                    help="write the simplified boundary files in use from the full data sets in DATI "
+                         "(historical-basemaps/, awmc-political/) into confini/, and stop")
     args = ap.parse_args()
 
     for prog in ("gmt", "gs"):
@@ -595,6 +732,13 @@ def main():
             foto_catalogo.append(foto)
         per_foto.setdefault(foto, [])
 
+    tav = territori.Tavole(args.tavole)
+    sopra, anni = ({}, {})
+    if args.sovrapposizioni:
+        sopra, anni = territori.leggi_sovrapposizioni(args.sovrapposizioni)
+    elif not args.solo_rapporto:
+        sys.exit("genera.py: --sovrapposizioni is needed to draw (the output of tools/overlay-dump)")
+    tutte = foto_catalogo + SOLO_ANIMAZIONE
     # fit: one frame per layout group
     cornici = {}
     righe = []
@@ -616,6 +760,10 @@ def main():
         if f not in cornici or len(punti_della_foto(per_foto.get(f, []), gaz, f)) < 3:
             cornici[f] = cornici[altra]
 
+    if args.vendi:
+        vendi(args.vendi, tav, tutte, catalogo, anni, cornici)
+        return
+
     print("Fit of the map frames to the overlay labels")
     print("anchor: a caption starting with the city mark 'o' at that mark; a city at the left-middle")
     print("or right-middle of its label (the side nearer its place); seas, rivers, regions and peoples")
@@ -623,7 +771,7 @@ def main():
     print("frames: weighted least squares (Tukey biweight); every known place counts in the numbers.")
     print("%-20s %5s %6s %7s %6s  %s" % ("picture", "maps", "places", "median", "max", "frame"))
     mediane = []
-    for f in foto_catalogo + SOLO_ANIMAZIONE:
+    for f in tutte:
         mappe = sorted({e[0] for e in per_foto.get(f, [])})
         punti = punti_della_foto(per_foto.get(f, []), gaz, f)
         c = cornici.get(f)
@@ -655,6 +803,15 @@ def main():
     if args.solo_rapporto:
         return
 
+    # territories: the nearest time slice (or the one a correction names)
+    sezioni = confini.sezioni_disponibili(confini.CONFINI)
+    strati_di, sezione_di, correzioni_di = {}, {}, {}
+    for f in tutte:
+        anno = anno_della_foto(f, catalogo, anni)
+        sezione, _ = territori.sezione_della_carta(tav, f, anno, sezioni)
+        strati, applicate = territori.strati_della_carta(tav, f, sezione, colori_di_legenda(sopra.get(f, [])))
+        strati_di[f], sezione_di[f], correzioni_di[f] = strati, (anno, sezione), applicate
+
     cartella = os.path.abspath(args.cartella)
     # GMT leaves a history file in the current folder: keep it out of the tree
     os.chdir(tempfile.mkdtemp(prefix="atlante-"))
@@ -675,18 +832,60 @@ def main():
         miniature_di.setdefault(foto, set()).add(os.path.join(mini, nome))
 
     lavori = []
-    for f in foto_catalogo + SOLO_ANIMAZIONE:
+    for f in tutte:
+        if args.solo and f not in args.solo:
+            continue
         c = cornici[f]
         passo = DOPPIO.get(f, 0)
         lavori.append((c.gmt(passo or W, H), c.estensione(), os.path.join(atl, f),
-                       sorted(miniature_di.get(f, ())), passo))
-    inserti = [(n, r, os.path.join(atl, n)) for n, r in INSERTI.items()]
+                       sorted(miniature_di.get(f, ())), passo, strati_di[f], sopra.get(f, [])))
+    # an inset shows its region as the first map that shows it draws it
+    inserti = []
+    for n, r in INSERTI.items():
+        if args.solo and n not in args.solo:
+            continue
+        carta = next(f for _, f, i in catalogo if i == n)
+        inserti.append((n, r, os.path.join(atl, n), strati_di[carta]))
+    misure = {}
     with concurrent.futures.ProcessPoolExecutor(max_workers=args.processi) as ex:
-        for fatto in ex.map(lavoro_carta, lavori):
-            pass
+        for destinazione, m in ex.map(lavoro_carta, lavori):
+            misure[os.path.basename(destinazione)] = m
         for fatto in ex.map(lavoro_inserto, inserti):
             pass
 
+    print()
+    print("Territories and legibility: per picture its year, the time slice drawn, the corrections")
+    print("applied, and per language the labels at a contrast of 3:1 or more with the picture under")
+    print("their caption box (mean luminance of the box) and the lowest label.")
+    lingue = ("italiano", "francese", "spagnolo", "inglese")
+    totali = {l: [0, 0] for l in lingue}
+    bassi = []
+    for f in tutte:
+        if f not in misure:
+            continue
+        anno, sezione = sezione_di[f]
+        print("%-20s %6d  %s%s" % (f, anno, sezione,
+                                   ("  corrections: " + "; ".join(correzioni_di[f])) if correzioni_di[f] else ""))
+        for n in INSERTI:
+            if next(g for _, g, i in catalogo if i == n) == f:
+                print("    inset %s: the same territories" % n)
+        for l in lingue:
+            if l not in misure[f]:
+                continue
+            n, ok, basso = misure[f][l]
+            totali[l][0] += n
+            totali[l][1] += ok
+            bassi.append((basso, l, f))
+            print("    %-9s %3d/%-3d at 3:1  lowest %.2f map %d label %d \"%s\"" % (
+                l, ok, n, basso[0], basso[1], basso[2], basso[3]))
+    for l in lingue:
+        n, ok = totali[l]
+        print("%-9s %d of %d labels at 3:1 or more (%.1f%%)" % (l, ok, n, 100.0 * ok / n if n else 100.0))
+    print("lowest labels:", "; ".join('%.2f %s map %d label %d "%s" (%s)' % (b[0], f, b[1], b[2], b[3], l)
+                                      for b, l, f in sorted(bassi)[:8]))
+
+    if args.solo:
+        return
     import extra
     extra.genera_tutto(atl, html)
     print("pictures written under", cartella, file=sys.stderr)

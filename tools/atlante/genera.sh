@@ -1,7 +1,33 @@
 #!/bin/sh
 # Regenerates every picture of the atlas (atlante/, miniature/) and the links
-# page (tavolahtmvel/) in the working folder, and saves the fit report.
-# Needs the Debian packages gmt, gmt-gshhg-low and ghostscript, and python3.
-set -e
+# page (tavolahtmvel/) in the working folder, and saves the report.
+# Needs the Debian packages gmt, gmt-gshhg-low and ghostscript, python3, and
+# the project's build tools (cmake, ninja, Qt 6) for tools/overlay-dump, which
+# gives the overlay labels as the program draws them.
+# Any failing step stops the run with its message and a non-zero status.
+set -eu
 qui=$(cd "$(dirname "$0")" && pwd)
-python3 "$qui/genera.py" --cartella "$qui/../.." "$@" | tee "$qui/rapporto.txt"
+radice=$(cd "$qui/../.." && pwd)
+costruzione=${COSTRUZIONE:-$radice/build}
+
+for programma in gmt gs python3 cmake; do
+    command -v "$programma" >/dev/null 2>&1 || {
+        echo "genera.sh: '$programma' is needed (apt-get install gmt gmt-gshhg-low ghostscript python3 cmake ninja-build)" >&2
+        exit 1
+    }
+done
+
+lavoro=$(mktemp -d)
+trap 'rm -rf "$lavoro"' EXIT INT TERM
+
+if [ ! -f "$costruzione/build.ninja" ] && [ ! -f "$costruzione/Makefile" ]; then
+    cmake -S "$radice" -B "$costruzione" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
+fi
+cmake --build "$costruzione" --target overlay-dump >&2
+(cd "$radice" && QT_QPA_PLATFORM=offscreen "$costruzione/tools/overlay-dump") >"$lavoro/sovrapposizioni.jsonl"
+
+# the report goes to a file first, so that a failure is not hidden by a pipe
+python3 "$qui/genera.py" --cartella "$radice" --sovrapposizioni "$lavoro/sovrapposizioni.jsonl" "$@" \
+    >"$lavoro/rapporto.txt"
+cp "$lavoro/rapporto.txt" "$qui/rapporto.txt"
+cat "$qui/rapporto.txt"

@@ -5,6 +5,7 @@
 // it after a click on its language label and on the period button of the page.
 // Run in a working folder, with QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
+#include <QFontMetrics>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -41,6 +42,9 @@ void stampa(const Tavolavel& t) {
         e.insert(QStringLiteral("top"), static_cast<double>(l->Top()));
         e.insert(QStringLiteral("left"), static_cast<double>(l->Left()));
         e.insert(QStringLiteral("forecolor"), esadecimale(l->ForeColor()));
+        // the caption's width in pixels in the face the screen shows it in
+        e.insert(QStringLiteral("width"), QFontMetrics(l->font()).horizontalAdvance(l->Caption()));
+        e.insert(QStringLiteral("visible"), l->Visible());
         etichette.append(e);
     }
     riga.insert(QStringLiteral("labels"), etichette);

@@ -1,0 +1,240 @@
+// The map pictures as the reader sees them under their labels: every map
+// picture is its own image, the labels stay legible on it in every language,
+// and the legend maps draw the zones their legend names in the legend's
+// colours. The labels are taken from the main window itself, drawn map by
+// map in each language as Next draws them, and measured in the face the
+// screen shows them in.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QImage>
+#include <QString>
+#include <QTextStream>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/ModtavolaVel.h"
+#include "main_window/CatalogoCarte.h"
+#include "main_window/Tavolavel.h"
+#include "toolkit/Colori.h"
+#include "toolkit/MMControl.h"
+#include "toolkit/Processo.h"
+#include "toolkit/Registro.h"
+
+#ifndef CARTAVIVA_DATI
+#define CARTAVIVA_DATI "."
+#endif
+
+namespace {
+
+// Where the map picture stands in the main window (twips), and the height of
+// a caption box in pixels.
+constexpr double kImgLeft = 3720, kImgTop = 240, kTwip = 15;
+constexpr int kAltezzaDidascalia = 11;
+constexpr double kSoglia = 3.0;
+constexpr double kQuota = 0.95;
+
+struct Etichetta {
+    std::string lingua;
+    int carta;
+    int indice;
+    QString didascalia;
+    double left, top;
+    int larghezza;  // pixels, in the label's own font
+    forma::Colore colore;
+};
+
+struct Dati {
+    std::map<QString, std::vector<Etichetta>> perFoto;  // picture file name -> labels over it
+    std::vector<QString> foto;                          // map pictures, catalogue order, once each
+};
+
+QString NomeFoto(const QString& origine) { return origine.section(QLatin1Char('\\'), -1); }
+
+QString Percorso(const QString& relativo) { return QString::fromUtf8(CARTAVIVA_DATI) + QLatin1Char('/') + relativo; }
+
+// Draws every map in every language, as the flags and Next do, in the data
+// folder, and keeps each visible label with a caption.
+const Dati& TuttiIDati() {
+    static Dati dati = [] {
+        Dati d;
+        const QString prima = QDir::currentPath();
+        QDir::setCurrent(QString::fromUtf8(CARTAVIVA_DATI));
+        forma::MMControl::setAudioDisabled(true);
+        forma::SostituisciEnd([] {});
+        Tavolavel& t = forma::Finestra<Tavolavel>();
+        std::set<QString> viste;
+        for (forma::Label* bandiera : {&t.LabITA, &t.LabFRA, &t.LabSPA, &t.LabING}) {
+            bandiera->Click();
+            for (const SchedaCarta& s : CatalogoCarte) {
+                ModtavolaVel::numcarta = s.numero;
+                if (s.era == EraCarta::aC)
+                    t.CArte();
+                else
+                    t.carte2();
+                const QString foto = NomeFoto(t.Image1.Picture()->origine);
+                if (viste.insert(foto).second) d.foto.push_back(foto);
+                for (int i = 0; i < 36; ++i) {
+                    const forma::Label& l = *t.Label1[static_cast<std::size_t>(i)];
+                    if (!l.Visible() || l.Caption().trimmed().isEmpty()) continue;
+                    d.perFoto[foto].push_back({ModtavolaVel::lingua, s.numero, i, l.Caption(),
+                                               static_cast<double>(l.Left()), static_cast<double>(l.Top()),
+                                               QFontMetrics(l.font()).horizontalAdvance(l.Caption()), l.ForeColor()});
+                }
+            }
+        }
+        forma::DistruggiTutte();
+        forma::SostituisciEnd(nullptr);
+        QDir::setCurrent(prima);
+        return d;
+    }();
+    return dati;
+}
+
+double Lineare(int v) {
+    const double c = v / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Luminanza(QRgb c) {
+    return 0.2126 * Lineare(qRed(c)) + 0.7152 * Lineare(qGreen(c)) + 0.0722 * Lineare(qBlue(c));
+}
+
+double Contrasto(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+
+int Arrotonda(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+
+// Contrast of a label with the mean luminance of the picture under its caption
+// box; negative when the box lies wholly outside the picture.
+double ContrastoEtichetta(const QImage& im, const Etichetta& e) {
+    const int x0 = std::max(0, Arrotonda((e.left - kImgLeft) / kTwip));
+    const int y0 = std::max(0, Arrotonda((e.top - kImgTop) / kTwip));
+    const int x1 = std::min(im.width(), Arrotonda((e.left - kImgLeft) / kTwip) + std::max(1, e.larghezza));
+    const int y1 = std::min(im.height(), Arrotonda((e.top - kImgTop) / kTwip) + kAltezzaDidascalia);
+    if (x0 >= x1 || y0 >= y1) return -1;
+    double somma = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) somma += Luminanza(im.pixel(x, y));
+    const double fondo = somma / ((x1 - x0) * (y1 - y0));
+    return Contrasto(Luminanza(forma::qcolore(e.colore).rgb()), fondo);
+}
+
+QImage Carica(const QString& foto) {
+    return QImage(Percorso(QStringLiteral("atlante/") + foto)).convertToFormat(QImage::Format_RGB32);
+}
+
+// The per-map tables of the territories: until they are written, the
+// pictures draw unnamed territories only and cannot yet differ map by map.
+bool TavoleScritte() { return QFile::exists(Percorso(QStringLiteral("tools/atlante/politie.tsv"))); }
+
+TEST(CarteTerritori, OgniImmagineDiCartaEUnaSola) {
+    if (!TavoleScritte()) GTEST_SKIP() << "tools/atlante/politie.tsv is not written yet";
+    const Dati& d = TuttiIDati();
+    // the 168 maps show 164 pictures (396ac, 479ac and 492ac serve more than one map)
+    ASSERT_EQ(d.foto.size(), 164u);
+    std::map<QByteArray, std::vector<QString>> perImpronta;
+    for (const QString& foto : d.foto) {
+        const QImage im = Carica(foto);
+        ASSERT_FALSE(im.isNull()) << foto.toStdString();
+        QByteArray pixel;
+        for (int y = 0; y < im.height(); ++y)
+            pixel.append(reinterpret_cast<const char*>(im.constScanLine(y)), im.width() * 4);
+        perImpronta[QCryptographicHash::hash(pixel, QCryptographicHash::Sha256)].push_back(foto);
+    }
+    std::ostringstream uguali;
+    for (const auto& [impronta, nomi] : perImpronta) {
+        if (nomi.size() < 2) continue;
+        for (const QString& n : nomi) uguali << n.toStdString() << ' ';
+        uguali << "| ";
+    }
+    EXPECT_EQ(perImpronta.size(), d.foto.size()) << "the same image: " << uguali.str();
+}
+
+TEST(CarteTerritori, LeEtichetteSiLeggonoInOgniLingua) {
+    const Dati& d = TuttiIDati();
+    struct Misura {
+        double contrasto;
+        std::string descrizione;
+    };
+    std::map<std::string, std::vector<Misura>> perLingua;
+    for (const auto& [foto, etichette] : d.perFoto) {
+        const QImage im = Carica(foto);
+        ASSERT_FALSE(im.isNull()) << foto.toStdString();
+        for (const Etichetta& e : etichette) {
+            const double c = ContrastoEtichetta(im, e);
+            if (c < 0) continue;
+            std::ostringstream s;
+            s << foto.toStdString() << " map " << e.carta << " label " << e.indice << " \""
+              << e.didascalia.trimmed().toStdString() << "\" " << std::round(c * 100) / 100;
+            perLingua[e.lingua].push_back({c, s.str()});
+        }
+    }
+    ASSERT_EQ(perLingua.size(), 4u);
+    for (auto& [lingua, misure] : perLingua) {
+        std::sort(misure.begin(), misure.end(), [](const Misura& a, const Misura& b) { return a.contrasto < b.contrasto; });
+        const auto buone = std::count_if(misure.begin(), misure.end(), [](const Misura& m) { return m.contrasto >= kSoglia; });
+        std::ostringstream bassi;
+        for (std::size_t i = 0; i < std::min<std::size_t>(12, misure.size()); ++i) bassi << "\n  " << misure[i].descrizione;
+        EXPECT_GE(static_cast<double>(buone), kQuota * static_cast<double>(misure.size()))
+            << lingua << ": " << buone << " of " << misure.size() << " labels at 3:1 or more; the lowest:" << bassi.str();
+    }
+}
+
+// A legend colour fills its zone as it is, or softened towards white when it
+// is too dark to leave borders, rivers and coasts visible; a fill the table
+// gives is used as it is.
+bool ColoreDiZona(QRgb px, QColor c) {
+    auto vicino = [px](int r, int g, int b) {
+        return std::abs(qRed(px) - r) <= 6 && std::abs(qGreen(px) - g) <= 6 && std::abs(qBlue(px) - b) <= 6;
+    };
+    auto ammorbidito = [](int v) { return Arrotonda(v * 0.6 + 255 * 0.4); };
+    return vicino(c.red(), c.green(), c.blue()) ||
+           vicino(ammorbidito(c.red()), ammorbidito(c.green()), ammorbidito(c.blue()));
+}
+
+TEST(CarteTerritori, LeCarteConLegendaDisegnanoLeZoneNeiColoriDellaLegenda) {
+    QFile tavola(Percorso(QStringLiteral("tools/atlante/leggende.tsv")));
+    if (!tavola.open(QIODevice::ReadOnly | QIODevice::Text)) GTEST_SKIP() << "tools/atlante/leggende.tsv is not written yet";
+    const Dati& d = TuttiIDati();
+    std::map<QString, std::map<int, QString>> righe;  // picture -> label -> own fill, if any
+    QTextStream in(&tavola);
+    while (!in.atEnd()) {
+        const QString riga = in.readLine();
+        if (riga.trimmed().isEmpty() || riga.startsWith(QLatin1Char('#'))) continue;
+        const QStringList campi = riga.split(QLatin1Char('\t'));
+        ASSERT_GE(campi.size(), 3) << riga.toStdString();
+        righe[campi[0]][campi[1].toInt()] = campi.size() > 4 ? campi[4].trimmed() : QString();
+    }
+    for (const char* foto : {"5000bac.gif", "3000ac.gif", "1250ac.gif", "770ac.gif"})
+        EXPECT_TRUE(righe.count(QString::fromLatin1(foto))) << foto << " has no zones in leggende.tsv";
+    for (const auto& [foto, etichette] : righe) {
+        const QImage im = Carica(foto);
+        ASSERT_FALSE(im.isNull()) << foto.toStdString();
+        const auto it = d.perFoto.find(foto);
+        ASSERT_NE(it, d.perFoto.end()) << foto.toStdString() << " is no map picture with labels";
+        for (const auto& [indice, proprio] : etichette) {
+            const auto e = std::find_if(it->second.begin(), it->second.end(),
+                                        [indice](const Etichetta& x) { return x.indice == indice; });
+            ASSERT_NE(e, it->second.end()) << foto.toStdString() << ": no label " << indice;
+            // where legend labels share a colour, the table gives each zone its own fill
+            const QColor c = proprio.isEmpty() ? forma::qcolore(e->colore) : QColor(proprio);
+            int quanti = 0;
+            for (int y = 0; y < im.height(); ++y)
+                for (int x = 0; x < im.width(); ++x) quanti += ColoreDiZona(im.pixel(x, y), c);
+            EXPECT_GE(quanti, 40) << foto.toStdString() << ": the zone of label " << indice << " \""
+                                  << e->didascalia.toStdString() << "\" (" << c.name().toStdString()
+                                  << ") is not drawn";
+        }
+    }
+}
+
+}  // namespace
