@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -90,6 +91,8 @@ protected:
     void TearDown() override {
         MMControl::setAudioDisabled(true);
         MMControl::setRenderSpeed(VelocitaProve);
+        MMControl::setTrackLimit(MMControl::LimiteBrano);
+        MMControl::setLoadingHeld(false);
     }
 
     QTemporaryDir cartella;
@@ -209,6 +212,163 @@ TEST_F(MMControlTest, PlayRipetuto) {
     EXPECT_EQ(controllo.Mode(), MMControl::ModoInRiproduzione);
     ASSERT_TRUE(attendi([&] { return eventi == 2; }, 5000));
     EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
+}
+
+// The end of a track is the end of its sequence: the status event comes
+// within half a second of it, in the track's own time, not once the sound
+// has died away (which a chord never released would never do).
+TEST_F(MMControlTest, LaFineELaFineDellaSequenza) {
+    struct Caso {
+        const char* nome;
+        QByteArray dati;
+        int durata;  // ms
+    };
+    const std::vector<Caso> casi = {
+        {"scale", midi(2.0), 2000},
+        {"chord never released", prova::midiNotaTenuta(1.0), 1000},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        const QString percorso = cartella.filePath(QStringLiteral("fine.mid"));
+        scrivi(percorso, caso.dati);
+        MMControl controllo;
+        int eventi = 0;
+        int posizione = -1;
+        controllo.StatusUpdate = [&] {
+            ++eventi;
+            posizione = controllo.Position();
+        };
+        controllo.setFileName(percorso);
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+        ASSERT_TRUE(attendi([&] { return eventi > 0; }, 10000)) << "the track never ended";
+        EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
+        EXPECT_GE(posizione, caso.durata);
+        EXPECT_LE(posizione, caso.durata + 500);
+    }
+}
+
+// A track whose end lies days or years away ends at the length limit, which
+// counts as its end; the control then goes on playing other tracks.
+TEST_F(MMControlTest, UnBranoSenzaFineFinisceAlLimite) {
+    MMControl::setTrackLimit(1500);
+    for (bool tempoMassimo : {false, true}) {
+        SCOPED_TRACE(tempoMassimo ? "slowest tempo, one tick a beat" : "delta time 0x0FFFFFFF");
+        const QString percorso = cartella.filePath(QStringLiteral("senzafine.mid"));
+        scrivi(percorso, prova::midiSenzaFine(tempoMassimo));
+        MMControl controllo;
+        int eventi = 0;
+        int posizione = -1;
+        controllo.StatusUpdate = [&] {
+            ++eventi;
+            posizione = controllo.Position();
+        };
+        controllo.setFileName(percorso);
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+        ASSERT_TRUE(attendi([&] { return eventi == 1; }, 10000)) << "the track never ended";
+        EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
+        EXPECT_GE(posizione, 1500);
+        EXPECT_LE(posizione, 2000);
+        controllo.setCommand(QStringLiteral("Close"));
+        controllo.setFileName(breve);
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+        ASSERT_TRUE(attendi([&] { return eventi == 2; }, 5000));
+        EXPECT_LE(posizione, 300 + 500);
+    }
+}
+
+// While the synthesizer is still loading, the commands act as they would
+// once it is loaded: the mode answers at once, a Close leaves nothing to
+// sound when the loading ends, and only the last Play is heard.
+TEST_F(MMControlTest, ComandiDuranteIlCaricamento) {
+    struct Caso {
+        const char* nome;
+        std::function<void(MMControl&, const QString& breve, const QString& lungo)> comandi;
+        int modo;      // right after the commands, and after the loading
+        bool finisce;  // the short track then plays to its end, once
+    };
+    auto apriESuona = [](MMControl& c, const QString& file) {
+        c.setFileName(file);
+        c.setCommand(QStringLiteral("Open"));
+        c.setCommand(QStringLiteral("Play"));
+    };
+    const std::vector<Caso> casi = {
+        {"Play, Close",
+         [&](MMControl& c, const QString&, const QString& lungo) {
+             apriESuona(c, lungo);
+             EXPECT_EQ(c.Mode(), MMControl::ModoInRiproduzione);
+             c.setCommand(QStringLiteral("Close"));
+         },
+         MMControl::ModoNonAperto, false},
+        {"Play, Close, Open",
+         [&](MMControl& c, const QString& breve, const QString& lungo) {
+             apriESuona(c, lungo);
+             c.setCommand(QStringLiteral("Close"));
+             c.setFileName(breve);
+             c.setCommand(QStringLiteral("Open"));
+         },
+         MMControl::ModoPronto, false},
+        {"Play, then Close and Play another track",
+         [&](MMControl& c, const QString& breve, const QString& lungo) {
+             apriESuona(c, lungo);
+             c.setCommand(QStringLiteral("Close"));
+             apriESuona(c, breve);
+         },
+         MMControl::ModoInRiproduzione, true},
+        {"Play twice",
+         [&](MMControl& c, const QString& breve, const QString&) {
+             apriESuona(c, breve);
+             c.setCommand(QStringLiteral("Play"));
+         },
+         MMControl::ModoInRiproduzione, true},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        MMControl::setLoadingHeld(true);
+        MMControl controllo;
+        int eventi = 0;
+        int posizione = -1;
+        controllo.StatusUpdate = [&] {
+            ++eventi;
+            posizione = controllo.Position();
+        };
+        caso.comandi(controllo, breve, lungo);
+        EXPECT_EQ(controllo.Mode(), caso.modo);
+        scorri(50, [] {});
+        EXPECT_FALSE(controllo.Sounding());
+        MMControl::setLoadingHeld(false);
+        if (caso.finisce) {
+            ASSERT_TRUE(attendi([&] { return eventi == 1; }, 5000));
+            EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
+            EXPECT_LE(posizione, 300 + 500) << "not the short track";
+            scorri(400, [] {});
+            EXPECT_EQ(eventi, 1);
+        } else {
+            // Well past the time the long track would have taken.
+            bool suonato = false;
+            scorri(900, [&] { suonato = suonato || controllo.Sounding(); });
+            EXPECT_FALSE(suonato);
+            EXPECT_EQ(controllo.Mode(), caso.modo);
+            EXPECT_EQ(eventi, 0);
+        }
+    }
+}
+
+// A control that goes while its synthesizer is loading (held, or really
+// under way) goes at once and cleanly.
+TEST_F(MMControlTest, DistruttoDuranteIlCaricamento) {
+    for (bool trattenuto : {true, false}) {
+        SCOPED_TRACE(trattenuto ? "held" : "under way");
+        MMControl::setLoadingHeld(trattenuto);
+        auto controllo = std::make_unique<MMControl>();
+        controllo->setFileName(lungo);
+        controllo->setCommand(QStringLiteral("Open"));
+        controllo->setCommand(QStringLiteral("Play"));
+        controllo.reset();
+        MMControl::setLoadingHeld(false);
+    }
 }
 
 // Without a sound device the tracks still take their own time: two tracks
