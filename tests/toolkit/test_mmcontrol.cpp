@@ -378,6 +378,15 @@ TEST_F(MMControlTest, TempoReale) {
     const QString piuLungo = cartella.filePath(QStringLiteral("secondo.mid"));
     scrivi(piuLungo, midi(1.3));
     MMControl primo, secondo;
+    // Both synthesizers loaded first: their loading is not the tracks' time.
+    for (MMControl* c : {&primo, &secondo}) {
+        c->setFileName(breve);
+        c->setCommand(QStringLiteral("Open"));
+        c->setCommand(QStringLiteral("Play"));
+    }
+    ASSERT_TRUE(attendi([&] { return primo.Sounding() && secondo.Sounding(); }, 10000));
+    primo.setCommand(QStringLiteral("Close"));
+    secondo.setCommand(QStringLiteral("Close"));
     qint64 finePrimo = -1, fineSecondo = -1;
     QElapsedTimer orologio;
     primo.StatusUpdate = [&] { finePrimo = orologio.elapsed(); };
