@@ -13,6 +13,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
@@ -267,6 +268,7 @@ struct MMControl::Motore {
     std::atomic<unsigned> richiesta{0};  // the generation the control wants heard; any other is silent
     std::atomic<unsigned> inCorso{0};    // the generation of the track on the output
     std::atomic<long long> campioni{0};  // samples of it played
+    std::atomic<float> picco{0};         // its loudest sample
     std::atomic<unsigned> finita{0};     // the last generation that played to its end
     std::atomic<unsigned> fallita{0};    // the last generation that could not start
     std::atomic<bool> suonando{false};
@@ -294,6 +296,7 @@ struct MMControl::Motore {
         std::int64_t fineTick = 0;
         long long limite = 0;
         long long campioni = 0;
+        float picco = 0;
         bool finita = false;
     } traccia;
 
@@ -410,7 +413,9 @@ struct MMControl::Motore {
         traccia.limite = uscita.limiteCampioni;
         traccia.campioni = 0;
         traccia.finita = false;
+        traccia.picco = 0;
         campioni = 0;
+        picco = 0;
         inCorso = generazione;
         avviaUscita(uscita);
     }
@@ -537,6 +542,10 @@ struct MMControl::Motore {
         }
         fluid_synth_write_float(sintetizzatore, n, sinistro, 0, 1, destro, 0, 1);
         suonando = true;
+        const float piccoPrima = traccia.picco;
+        for (int i = 0; i < n; ++i)
+            traccia.picco = std::max({traccia.picco, std::abs(sinistro[i]), std::abs(destro[i])});
+        if (traccia.picco != piccoPrima) picco = traccia.picco;
         if (traccia.finita) return;
         traccia.campioni += n;
         campioni = traccia.campioni;
@@ -597,6 +606,11 @@ int MMControl::Position() const {
 }
 
 bool MMControl::Sounding() const { return motore_ && motore_->suonando.load(); }
+
+double MMControl::Level() const {
+    if (!aperto_ || !motore_ || motore_->inCorso.load() != generazione_) return 0;
+    return double(motore_->picco.load());
+}
 
 void MMControl::setCommand(const QString& comando) {
     const QString parola = comando.trimmed();

@@ -74,6 +74,10 @@ public:
     // (a track that was closed, or cancelled before its sound started, is not).
     bool Sounding() const;
 
+    // The loudest sample of the open track's sound so far, 0 to 1 (tests
+    // tell a track that sounds from one that plays in silence).
+    double Level() const;
+
     // The status event: raised from the event loop (never inside a command)
     // once a track has played to its end, while the device is still open.
     std::function<void()> StatusUpdate;

@@ -371,6 +371,65 @@ TEST_F(MMControlTest, DistruttoDuranteIlCaricamento) {
     }
 }
 
+// Only the instruments a track uses are loaded, and each channel that plays
+// has its instrument: the default piano, the default drum kit on channel 10,
+// the program chosen before the first note or after it, also when the next
+// track swaps instruments between channels.
+TEST_F(MMControlTest, OgniCanaleCheSuonaHaIlSuoStrumento) {
+    using Eventi = std::vector<std::uint8_t>;
+    // Events at tick 0, then a quarter of a second of notes on the channel.
+    auto brano = [](const Eventi& prima, int canale, int nota, const Eventi& dopo = {}) {
+        Eventi t = prima;
+        const auto on = std::uint8_t(0x90 | canale), off = std::uint8_t(0x80 | canale);
+        t.insert(t.end(), {0x00, on, std::uint8_t(nota), 0x70, 0x81, 0x70, off, std::uint8_t(nota), 0x40});
+        t.insert(t.end(), dopo.begin(), dopo.end());
+        t.insert(t.end(), {0x00, 0xFF, 0x2F, 0x00});
+        return prova::fileMidi(480, t);
+    };
+    struct Caso {
+        const char* nome;
+        std::vector<QByteArray> brani;  // played one after the other on one control
+        bool suona;
+    };
+    const std::vector<Caso> casi = {
+        {"piano by default", {brano({}, 0, 60)}, true},
+        {"drum kit by default on channel 10", {brano({}, 9, 38)}, true},
+        {"a program before the first note", {brano({0x00, 0xC0, 19}, 0, 60)}, true},
+        {"a program after the first note",
+         {brano({}, 2, 60, {0x00, 0xC2, 48, 0x00, 0x92, 64, 0x70, 0x81, 0x70, 0x82, 64, 0x40})}, true},
+        {"instruments swapped between channels",
+         {brano({0x00, 0xC0, 19, 0x00, 0xC1, 0, 0x00, 0x91, 48, 0x70}, 0, 60),
+          brano({0x00, 0xC0, 0, 0x00, 0xC1, 19, 0x00, 0x90, 48, 0x70}, 1, 60)},
+         true},
+        {"no notes at all", {brano({}, 0, 60).replace(QByteArray("\x90\x3C\x70", 3), QByteArray("\x90\x3C\x00", 3))},
+         false},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        MMControl controllo;
+        int eventi = 0;
+        double livello = -1;
+        controllo.StatusUpdate = [&] {
+            ++eventi;
+            livello = controllo.Level();
+        };
+        for (std::size_t i = 0; i < caso.brani.size(); ++i) {
+            const QString percorso = cartella.filePath(QStringLiteral("strumento%1.mid").arg(i));
+            scrivi(percorso, caso.brani[i]);
+            controllo.setCommand(QStringLiteral("Close"));
+            controllo.setFileName(percorso);
+            controllo.setCommand(QStringLiteral("Open"));
+            controllo.setCommand(QStringLiteral("Play"));
+            ASSERT_TRUE(attendi([&] { return eventi == int(i) + 1; }, 5000));
+            if (caso.suona) {
+                EXPECT_GT(livello, 0.01) << "track " << i << " played in silence";
+            } else {
+                EXPECT_LT(livello, 0.0001);
+            }
+        }
+    }
+}
+
 // Without a sound device the tracks still take their own time: two tracks
 // started together, one a second longer, end a second apart.
 TEST_F(MMControlTest, TempoReale) {
