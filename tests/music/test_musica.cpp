@@ -80,6 +80,7 @@ TEST_F(Musica, UnBranoFuoriDaUnoAQuindiciRiapreIlFilePrecedente) {
 }
 
 TEST_F(Musica, PlayDuranteUnBranoRicominciaDaCapo) {
+    forma::MMControl::setRenderSpeed(4.0);  // half a track lasts half a second here
     semeCheNonDa(1);
     brano = 1;
     play();

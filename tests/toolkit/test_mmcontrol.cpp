@@ -458,7 +458,7 @@ TEST_F(MMControlTest, TempoReale) {
     primo.setCommand(QStringLiteral("Play"));
     secondo.setCommand(QStringLiteral("Play"));
     ASSERT_TRUE(attendi([&] { return finePrimo >= 0 && fineSecondo >= 0; }, 10000));
-    EXPECT_GE(finePrimo, 300);
+    EXPECT_GE(finePrimo, 300 - 50);  // the output renders a block (12 ms) ahead
     EXPECT_NEAR(double(fineSecondo - finePrimo), 1000.0, 250.0);
 }
 
