@@ -10,10 +10,16 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
+#include <cmath>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
+#include <limits>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -22,19 +28,37 @@ namespace forma {
 namespace {
 
 constexpr double FrequenzaCampionamento = 44100.0;
+constexpr int Canali = 16;
+constexpr int CanaleBatteria = 9;  // General MIDI's percussion channel
+constexpr int BancoBatteria = 128;
 
 std::atomic<bool> audioDisabilitato{false};
 std::atomic<double> velocitaResa{1.0};
+std::atomic<int> limiteBrano{MMControl::LimiteBrano};
+std::atomic<bool> caricamentoTrattenuto{false};
 
-// The output chosen by the first device that played: empty until then,
-// "none" once no audio device could be opened.
+// What every control's thread shares: the output chosen by the first device
+// that played (empty until then, "none" once no audio device could be
+// opened), and what has already been said once on stderr.
+std::mutex condivisi;
 QString uscitaScelta;
 bool dettoSenzaAudio = false;
 bool dettoSenzaSoundFont = false;
+bool dettoSenzaSintetizzatore = false;
 
 void scrivi(const QString& riga) {
     std::fprintf(stderr, "MMControl: %s\n", riga.toLocal8Bit().constData());
     std::fflush(stderr);
+}
+
+// Says a line once per process; any thread.
+void scriviUnaVolta(bool& detto, const QString& riga) {
+    {
+        std::lock_guard<std::mutex> blocco(condivisi);
+        if (detto) return;
+        detto = true;
+    }
+    scrivi(riga);
 }
 
 // The synthesizer's own log would add lines of its own for every failed
@@ -44,11 +68,11 @@ void logSintetizzatore(int livello, const char* messaggio, void*) {
 }
 
 void silenziaLog() {
-    static bool fatto = false;
-    if (fatto) return;
-    fatto = true;
-    for (int livello : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(livello, logSintetizzatore, nullptr);
+    static std::once_flag fatto;
+    std::call_once(fatto, [] {
+        for (int livello : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid_set_log_function(livello, logSintetizzatore, nullptr);
+    });
 }
 
 // The General MIDI SoundFonts of the distribution, where their packages put them.
@@ -86,10 +110,25 @@ std::uint16_t leggi16(const QByteArray& dati, qsizetype pos) {
                                       static_cast<std::uint8_t>(dati[pos + 1]));
 }
 
-// Checks a Standard MIDI File whole before it reaches the player: the player
+}  // namespace
+
+// What the player needs to know of a track before it plays: where its
+// sequence ends, and which instrument each channel starts with, so that only
+// those are loaded from the SoundFont.
+struct MMControl::Partitura {
+    struct Canale {
+        bool suona = false;  // it plays at least one note
+        int banco = 0;
+        int programma = -1;  // none before its first note: the channel's default
+    };
+    std::int64_t fineTick = 0;  // the last end of track, in ticks
+    std::array<Canale, Canali> canali;
+};
+
+// Reads a Standard MIDI File whole before it reaches the player: the player
 // would take a broken file as one that has already played to its end.
-// Returns why it is not playable, or nothing.
-QString difettoMidi(const QByteArray& dati) {
+// Returns why it is not playable, or nothing (and then fills the score).
+QString MMControl::leggiMidi(const QByteArray& dati, Partitura& partitura) {
     if (dati.size() < 14 || !dati.startsWith("MThd")) return QStringLiteral("not a MIDI file");
     const std::uint32_t lunghezzaTesta = leggi32(dati, 4);
     if (lunghezzaTesta < 6 || 8 + qsizetype(lunghezzaTesta) > dati.size())
@@ -99,6 +138,17 @@ QString difettoMidi(const QByteArray& dati) {
     const std::uint16_t divisione = leggi16(dati, 12);
     if (formato > 2 || tracce == 0) return QStringLiteral("broken MIDI header");
     if (divisione == 0 || (divisione & 0x8000)) return QStringLiteral("unsupported MIDI time division");
+
+    // Per channel: the tick of its first note, and its program changes with
+    // the bank each one selects.
+    struct CambioProgramma {
+        std::int64_t tick;
+        int banco;
+        int programma;
+    };
+    std::array<std::int64_t, Canali> primaNota;
+    primaNota.fill(std::numeric_limits<std::int64_t>::max());
+    std::array<std::vector<CambioProgramma>, Canali> cambi;
 
     qsizetype pos = 8 + lunghezzaTesta;
     int tracceLette = 0;
@@ -115,9 +165,12 @@ QString difettoMidi(const QByteArray& dati) {
         }
         std::uint8_t stato = 0;
         bool finita = false;
+        std::int64_t tick = 0;
+        std::array<int, Canali> banco{};
         while (pos < fine && !finita) {
             std::uint32_t delta = 0;
             if (!leggiVlq(dati, pos, fine, delta) || pos >= fine) return QStringLiteral("broken MIDI track");
+            tick += delta;
             std::uint8_t byte = static_cast<std::uint8_t>(dati[pos]);
             if (byte & 0x80) {
                 ++pos;
@@ -147,103 +200,365 @@ QString difettoMidi(const QByteArray& dati) {
                 if (fine - pos < byteDati) return QStringLiteral("broken MIDI track");
                 for (int i = 0; i < byteDati; ++i)
                     if (static_cast<std::uint8_t>(dati[pos + i]) & 0x80) return QStringLiteral("broken MIDI track");
+                const int canale = stato & 0x0F;
+                const int primo = static_cast<std::uint8_t>(dati[pos]);
+                const int secondo = byteDati > 1 ? static_cast<std::uint8_t>(dati[pos + 1]) : 0;
+                switch (stato & 0xF0) {
+                case 0x90:
+                    if (secondo > 0) primaNota[canale] = std::min(primaNota[canale], tick);
+                    break;
+                case 0xB0:
+                    if (primo == 0) banco[canale] = secondo;  // bank select
+                    break;
+                case 0xC0:
+                    cambi[canale].push_back({tick, banco[canale], primo});
+                    break;
+                default:
+                    break;
+                }
                 pos += byteDati;
             }
         }
         if (!finita) return QStringLiteral("MIDI track without its end");
+        partitura.fineTick = std::max(partitura.fineTick, tick);
         pos = fine;
         ++tracceLette;
+    }
+
+    for (int canale = 0; canale < Canali; ++canale) {
+        Partitura::Canale& c = partitura.canali[std::size_t(canale)];
+        c.suona = primaNota[std::size_t(canale)] != std::numeric_limits<std::int64_t>::max();
+        if (!c.suona) continue;
+        // The instrument of its first note: the last change at or before it.
+        const CambioProgramma* scelto = nullptr;
+        for (const CambioProgramma& cambio : cambi[std::size_t(canale)])
+            if (cambio.tick <= primaNota[std::size_t(canale)] && (!scelto || cambio.tick >= scelto->tick))
+                scelto = &cambio;
+        if (scelto) {
+            c.banco = scelto->banco;
+            c.programma = scelto->programma;
+        }
     }
     return {};
 }
 
+namespace {
+
+// How a track is to be heard, as the settings stood when Play was sent.
+struct Uscita {
+    bool senzaAudio = false;
+    double velocita = 1.0;
+    long long limiteCampioni = 0;
+};
+
 }  // namespace
 
-// The synthesizer of one control, and what renders its sound while a track
-// plays: an audio driver, or a thread that renders in real time to nowhere
-// (the player only advances as sound is rendered).
+// The synthesizer of one control, on a thread of its own that runs what the
+// control asks (load, play, stop) in order, and what renders its sound while
+// a track plays: an audio driver, or a thread that renders in real time to
+// nowhere (the player only advances as sound is rendered).
+//
+// The event loop talks to it through the queue and the atomics of the first
+// block only. Everything else belongs to the thread `servizio`, and while an
+// output runs, the player and the state of the track also to the thread that
+// renders: the output is started after they are set and stopped before they
+// change.
 struct MMControl::Motore {
+    // Shared with the event loop.
+    std::atomic<unsigned> richiesta{0};  // the generation the control wants heard; any other is silent
+    std::atomic<unsigned> inCorso{0};    // the generation of the track on the output
+    std::atomic<long long> campioni{0};  // samples of it played
+    std::atomic<float> picco{0};         // its loudest sample
+    std::atomic<unsigned> finita{0};     // the last generation that played to its end
+    std::atomic<unsigned> fallita{0};    // the last generation that could not start
+    std::atomic<bool> suonando{false};
+    std::atomic<bool> chiusura{false};
+
+    std::mutex mutex;
+    std::condition_variable risveglio;
+    std::deque<std::function<void()>> coda;
+    std::thread servizio;
+
+    // The thread's own.
+    bool caricato = false;
+    bool daRilasciare = false;
     fluid_settings_t* impostazioni = nullptr;
     fluid_synth_t* sintetizzatore = nullptr;
+    int soundFont = FLUID_FAILED;
     fluid_player_t* lettore = nullptr;
     fluid_audio_driver_t* driver = nullptr;
     std::thread resa;
     std::atomic<bool> fermaResa{false};
 
+    // The track on the output; the rendering thread's while it runs.
+    struct {
+        unsigned generazione = 0;
+        std::int64_t fineTick = 0;
+        long long limite = 0;
+        long long campioni = 0;
+        float picco = 0;
+        bool finita = false;
+    } traccia;
+
+    Motore() {
+        servizio = std::thread([this] { ciclo(); });
+        // The synthesizer is loaded at once, before the first Play needs it.
+        accoda([this] { carica(); });
+    }
+
     ~Motore() {
-        ferma();
+        {
+            std::lock_guard<std::mutex> blocco(mutex);
+            chiusura = true;
+            coda.clear();
+        }
+        risveglio.notify_all();
+        servizio.join();
+        fermaUscita();
         if (sintetizzatore) delete_fluid_synth(sintetizzatore);
         if (impostazioni) delete_fluid_settings(impostazioni);
     }
 
-    bool crea() {
+    void accoda(std::function<void()> lavoro) {
+        {
+            std::lock_guard<std::mutex> blocco(mutex);
+            coda.push_back(std::move(lavoro));
+        }
+        risveglio.notify_all();
+    }
+
+    void ciclo() {
+        std::unique_lock<std::mutex> blocco(mutex);
+        while (!chiusura) {
+            // A second of quiet after a Close: the instruments go back to the
+            // SoundFont (a Close followed by a Play keeps those they share).
+            if (coda.empty() && daRilasciare &&
+                !risveglio.wait_for(blocco, std::chrono::seconds(1), [this] { return chiusura || !coda.empty(); })) {
+                daRilasciare = false;
+                blocco.unlock();
+                rilascia();
+                blocco.lock();
+                continue;
+            }
+            risveglio.wait(blocco, [this] { return chiusura || !coda.empty(); });
+            if (chiusura) break;
+            std::function<void()> lavoro = std::move(coda.front());
+            coda.pop_front();
+            blocco.unlock();
+            lavoro();
+            blocco.lock();
+        }
+    }
+
+    // Creates the synthesizer and loads the SoundFont, once. Without a
+    // SoundFont the tracks still play, silently.
+    bool carica() {
+        if (caricato) return sintetizzatore != nullptr;
+        while (caricamentoTrattenuto.load() && !chiusura.load())
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        caricato = true;
+        if (chiusura.load()) return false;
         silenziaLog();
         impostazioni = new_fluid_settings();
-        if (!impostazioni) return false;
-        fluid_settings_setnum(impostazioni, "synth.sample-rate", FrequenzaCampionamento);
-        fluid_settings_setnum(impostazioni, "synth.gain", 0.5);
-        // Only the instruments a track selects are read from the SoundFont.
-        fluid_settings_setint(impostazioni, "synth.dynamic-sample-loading", 1);
-        sintetizzatore = new_fluid_synth(impostazioni);
-        if (!sintetizzatore) return false;
-        const QString soundFont = trovaSoundFont();
-        const bool caricato = !soundFont.isEmpty() &&
-                              fluid_synth_sfload(sintetizzatore, QFile::encodeName(soundFont).constData(), 1) !=
-                                  FLUID_FAILED;
-        if (!caricato && !dettoSenzaSoundFont) {
-            dettoSenzaSoundFont = true;
-            scrivi(soundFont.isEmpty()
-                       ? QStringLiteral("no General MIDI SoundFont in /usr/share/sounds/sf2, music plays silently")
-                       : QStringLiteral("cannot load the SoundFont %1, music plays silently").arg(soundFont));
+        if (impostazioni) {
+            fluid_settings_setnum(impostazioni, "synth.sample-rate", FrequenzaCampionamento);
+            fluid_settings_setnum(impostazioni, "synth.gain", 0.5);
+            // Only the instruments that a track selects are read from the
+            // SoundFont, and they go when no channel uses them any longer.
+            fluid_settings_setint(impostazioni, "synth.dynamic-sample-loading", 1);
+            // Each track is prepared here (preparaCanali), not by the player.
+            fluid_settings_setint(impostazioni, "player.reset-synth", 0);
+            sintetizzatore = new_fluid_synth(impostazioni);
         }
+        if (!sintetizzatore) {
+            scriviUnaVolta(dettoSenzaSintetizzatore, QStringLiteral("the synthesizer cannot start, no music"));
+            return false;
+        }
+        const QString file = trovaSoundFont();
+        // No preset is selected yet: the channels take only the instruments
+        // of the track that plays.
+        if (!file.isEmpty()) soundFont = fluid_synth_sfload(sintetizzatore, QFile::encodeName(file).constData(), 0);
+        if (soundFont == FLUID_FAILED)
+            scriviUnaVolta(dettoSenzaSoundFont,
+                           file.isEmpty()
+                               ? QStringLiteral("no General MIDI SoundFont in /usr/share/sounds/sf2, music plays silently")
+                               : QStringLiteral("cannot load the SoundFont %1, music plays silently").arg(file));
         return true;
     }
 
-    // Starts the output for the player just started.
-    void avvia() {
-        if (!audioDisabilitato.load() && uscitaScelta != QLatin1String("none")) {
-            QStringList candidati;
-            if (!uscitaScelta.isEmpty()) {
-                candidati << uscitaScelta;
-            } else {
-                candidati << QStringLiteral("pulseaudio");
-                // Without sound devices ALSA would only fill stderr with its complaints.
-                if (QDir(QStringLiteral("/dev/snd")).exists()) candidati << QStringLiteral("alsa");
+    // Starts the track of generation `generazione`, unless the control has
+    // asked for another since (a Close or a new Play cancels it).
+    void suona(unsigned generazione, const QByteArray& brano, const std::shared_ptr<const Partitura>& partitura,
+               const Uscita& uscita, const QString& nome) {
+        if (richiesta.load() != generazione) return;
+        if (!carica()) {
+            fallita = generazione;
+            return;
+        }
+        if (richiesta.load() != generazione) return;
+        fermaUscita();
+        daRilasciare = false;
+        preparaCanali(*partitura);
+        lettore = new_fluid_player(sintetizzatore);
+        if (!lettore || fluid_player_add_mem(lettore, brano.constData(), size_t(brano.size())) != FLUID_OK ||
+            fluid_player_play(lettore) != FLUID_OK) {
+            if (lettore) delete_fluid_player(lettore);
+            lettore = nullptr;
+            scrivi(QStringLiteral("cannot play \"%1\"").arg(nome));
+            fallita = generazione;
+            return;
+        }
+        traccia.generazione = generazione;
+        traccia.fineTick = partitura->fineTick;
+        traccia.limite = uscita.limiteCampioni;
+        traccia.campioni = 0;
+        traccia.finita = false;
+        traccia.picco = 0;
+        campioni = 0;
+        picco = 0;
+        inCorso = generazione;
+        avviaUscita(uscita);
+    }
+
+    // Close: silence, and the instruments are let go after a moment.
+    void ferma() {
+        fermaUscita();
+        daRilasciare = true;
+    }
+
+    // The state a track starts from: no sound, the controllers as a reset
+    // leaves them, and on each channel that plays the instrument of its first
+    // note (the others hold none). A full reset of the synthesizer would
+    // select the piano and the drum kit on every channel and load them.
+    void preparaCanali(const Partitura& partitura) {
+        fluid_synth_t* s = sintetizzatore;
+        fluid_synth_all_sounds_off(s, -1);
+        static const int valori[][2] = {
+            {0, 0},   {32, 0},  {7, 100}, {39, 0},  {10, 64}, {42, 0},  {8, 64},  {40, 0},  {91, 0},
+            {92, 0},  {93, 0},  {94, 0},  {95, 0},  {70, 64}, {71, 64}, {72, 64}, {73, 64}, {74, 64},
+            {75, 64}, {76, 64}, {77, 64}, {78, 64}, {79, 64},
+        };
+        for (int canale = 0; canale < Canali; ++canale) {
+            fluid_synth_cc(s, canale, 121, 0);  // reset all controllers
+            for (const auto& v : valori) fluid_synth_cc(s, canale, v[0], v[1]);
+            fluid_synth_pitch_wheel_sens(s, canale, 2);
+        }
+        if (soundFont == FLUID_FAILED) return;
+        // Held while the channels change, an instrument that only moves from
+        // one channel to another is not read again.
+        std::vector<std::pair<int, int>> tenuti;
+        for (int canale = 0; canale < Canali; ++canale) {
+            const Partitura::Canale& c = partitura.canali[std::size_t(canale)];
+            if (!c.suona) continue;
+            const int banco = canale == CanaleBatteria ? BancoBatteria : c.banco;
+            const int programma = std::max(c.programma, 0);
+            if (fluid_synth_pin_preset(s, soundFont, banco, programma) == FLUID_OK)
+                tenuti.emplace_back(banco, programma);
+        }
+        for (int canale = 0; canale < Canali; ++canale) {
+            const Partitura::Canale& c = partitura.canali[std::size_t(canale)];
+            if (!c.suona) {
+                fluid_synth_unset_program(s, canale);
+                continue;
             }
-            for (const QString& nome : candidati) {
-                fluid_settings_setstr(impostazioni, "audio.driver", nome.toLatin1().constData());
-                driver = new_fluid_audio_driver(impostazioni, sintetizzatore);
-                if (driver) {
-                    uscitaScelta = nome;
-                    return;
+            if (canale != CanaleBatteria) fluid_synth_bank_select(s, canale, unsigned(c.banco));
+            fluid_synth_program_change(s, canale, std::max(c.programma, 0));
+        }
+        for (const auto& [banco, programma] : tenuti) fluid_synth_unpin_preset(s, soundFont, banco, programma);
+    }
+
+    void rilascia() {
+        if (!sintetizzatore) return;
+        for (int canale = 0; canale < Canali; ++canale) fluid_synth_unset_program(sintetizzatore, canale);
+    }
+
+    static int callbackAudio(void* dati, int n, int, float*[], int uscite, float* buffer[]) {
+        if (uscite < 2) {
+            for (int i = 0; i < uscite; ++i) std::fill(buffer[i], buffer[i] + n, 0.0f);
+            return FLUID_OK;
+        }
+        static_cast<Motore*>(dati)->rendi(n, buffer[0], buffer[1]);
+        return FLUID_OK;
+    }
+
+    // Starts the output for the track just set up.
+    void avviaUscita(const Uscita& uscita) {
+        if (!uscita.senzaAudio) {
+            QStringList candidati;
+            {
+                std::lock_guard<std::mutex> blocco(condivisi);
+                if (uscitaScelta == QLatin1String("none")) {
+                    // none works: rendered to nowhere
+                } else if (!uscitaScelta.isEmpty()) {
+                    candidati << uscitaScelta;
+                } else {
+                    candidati << QStringLiteral("pulseaudio");
+                    // Without sound devices ALSA would only fill stderr with its complaints.
+                    if (QDir(QStringLiteral("/dev/snd")).exists()) candidati << QStringLiteral("alsa");
                 }
             }
-            uscitaScelta = QStringLiteral("none");
+            QString scelta;
+            for (const QString& nome : candidati) {
+                fluid_settings_setstr(impostazioni, "audio.driver", nome.toLatin1().constData());
+                driver = new_fluid_audio_driver2(impostazioni, callbackAudio, this);
+                if (driver) {
+                    scelta = nome;
+                    break;
+                }
+            }
+            if (!candidati.isEmpty()) {
+                std::lock_guard<std::mutex> blocco(condivisi);
+                uscitaScelta = driver ? scelta : QStringLiteral("none");
+            }
+            if (driver) return;
         }
-        if (!audioDisabilitato.load() && !dettoSenzaAudio) {
-            dettoSenzaAudio = true;
-            scrivi(QStringLiteral("no audio device, music plays silently"));
-        }
+        if (!uscita.senzaAudio) scriviUnaVolta(dettoSenzaAudio, QStringLiteral("no audio device, music plays silently"));
         fermaResa = false;
-        const double fattore = std::max(velocitaResa.load(), 0.001);
+        const double fattore = std::max(uscita.velocita, 0.001);
         resa = std::thread([this, fattore] {
             constexpr int blocco = 512;
             std::vector<float> sinistro(blocco), destro(blocco);
             const auto inizio = std::chrono::steady_clock::now();
-            long long campioni = 0;
+            long long resi = 0;
             while (!fermaResa.load()) {
-                fluid_synth_write_float(sintetizzatore, blocco, sinistro.data(), 0, 1, destro.data(), 0, 1);
-                campioni += blocco;
-                const std::chrono::duration<double> trascorso(campioni / (FrequenzaCampionamento * fattore));
+                rendi(blocco, sinistro.data(), destro.data());
+                resi += blocco;
+                const std::chrono::duration<double> trascorso(double(resi) / (FrequenzaCampionamento * fattore));
                 std::this_thread::sleep_until(
                     inizio + std::chrono::duration_cast<std::chrono::steady_clock::duration>(trascorso));
             }
         });
     }
 
-    // Stops the player and its output; the synthesizer stays for the next track.
-    void ferma() {
-        if (lettore) fluid_player_stop(lettore);
+    // One block of sound, on the output's thread. The end of a track is the
+    // end of its sequence (the ring-out of its last notes goes on until the
+    // control closes), or the limit of its length.
+    void rendi(int n, float* sinistro, float* destro) {
+        if (richiesta.load() != traccia.generazione) {
+            std::fill(sinistro, sinistro + n, 0.0f);
+            std::fill(destro, destro + n, 0.0f);
+            suonando = false;
+            return;
+        }
+        fluid_synth_write_float(sintetizzatore, n, sinistro, 0, 1, destro, 0, 1);
+        suonando = true;
+        const float piccoPrima = traccia.picco;
+        for (int i = 0; i < n; ++i)
+            traccia.picco = std::max({traccia.picco, std::abs(sinistro[i]), std::abs(destro[i])});
+        if (traccia.picco != piccoPrima) picco = traccia.picco;
+        if (traccia.finita) return;
+        traccia.campioni += n;
+        campioni = traccia.campioni;
+        const bool fineSequenza = fluid_player_get_status(lettore) == FLUID_PLAYER_DONE ||
+                                  fluid_player_get_current_tick(lettore) >= traccia.fineTick;
+        if (!fineSequenza && traccia.campioni < traccia.limite) return;
+        if (!fineSequenza) fluid_player_stop(lettore);
+        traccia.finita = true;
+        finita = traccia.generazione;
+    }
+
+    // Stops the output and the player; the synthesizer stays for the next track.
+    void fermaUscita() {
         if (driver) {
             delete_fluid_audio_driver(driver);
             driver = nullptr;
@@ -252,10 +567,13 @@ struct MMControl::Motore {
             fermaResa = true;
             resa.join();
         }
+        suonando = false;
         if (lettore) {
+            fluid_player_stop(lettore);
             delete_fluid_player(lettore);
             lettore = nullptr;
         }
+        if (sintetizzatore) fluid_synth_all_sounds_off(sintetizzatore, -1);
     }
 };
 
@@ -263,16 +581,35 @@ MMControl::MMControl(QObject* parent) : QObject(parent), sorveglianza_(new QTime
     connect(sorveglianza_, &QTimer::timeout, this, &MMControl::controllaFine);
 }
 
-MMControl::~MMControl() { chiudi(); }
+MMControl::~MMControl() {
+    chiudi();
+    motore_.reset();
+}
 
 void MMControl::setAudioDisabled(bool disabilitato) { audioDisabilitato = disabilitato; }
 
 void MMControl::setRenderSpeed(double fattore) { velocitaResa = fattore > 0 ? fattore : 1.0; }
 
+void MMControl::setTrackLimit(int millisecondi) { limiteBrano = std::max(millisecondi, 1); }
+
+void MMControl::setLoadingHeld(bool trattenuto) { caricamentoTrattenuto = trattenuto; }
+
 int MMControl::Mode() const {
     if (!aperto_) return ModoNonAperto;
     if (inRiproduzione_) return ModoInRiproduzione;
     return finito_ ? ModoFermo : ModoPronto;
+}
+
+int MMControl::Position() const {
+    if (!aperto_ || !motore_ || motore_->inCorso.load() != generazione_) return 0;
+    return int(motore_->campioni.load() * 1000 / static_cast<long long>(FrequenzaCampionamento));
+}
+
+bool MMControl::Sounding() const { return motore_ && motore_->suonando.load(); }
+
+double MMControl::Level() const {
+    if (!aperto_ || !motore_ || motore_->inCorso.load() != generazione_) return 0;
+    return double(motore_->picco.load());
 }
 
 void MMControl::setCommand(const QString& comando) {
@@ -287,6 +624,8 @@ void MMControl::setCommand(const QString& comando) {
         scrivi(QStringLiteral("unknown command \"%1\"").arg(comando));
 }
 
+// The file is read and checked here, so that Open answers at once whether the
+// device is open; a track is a few kilobytes.
 void MMControl::apri() {
     chiudi();
     const QString percorso = PercorsoLocale(fileName_);
@@ -296,19 +635,14 @@ void MMControl::apri() {
         return;
     }
     QByteArray dati = file.readAll();
-    if (const QString difetto = difettoMidi(dati); !difetto.isEmpty()) {
+    auto partitura = std::make_shared<Partitura>();
+    if (const QString difetto = leggiMidi(dati, *partitura); !difetto.isEmpty()) {
         scrivi(QStringLiteral("cannot open \"%1\": %2").arg(percorso, difetto));
         return;
     }
-    if (!motore_) {
-        auto motore = std::make_unique<Motore>();
-        if (!motore->crea()) {
-            scrivi(QStringLiteral("cannot open \"%1\": the synthesizer cannot start").arg(percorso));
-            return;
-        }
-        motore_ = std::move(motore);
-    }
+    if (!motore_) motore_ = std::make_unique<Motore>();
     brano_ = std::move(dati);
+    partitura_ = std::move(partitura);
     aperto_ = true;
     inRiproduzione_ = false;
     finito_ = false;
@@ -316,46 +650,48 @@ void MMControl::apri() {
 
 void MMControl::suona() {
     if (!aperto_ || inRiproduzione_) return;
-    fermaResa();
-    fluid_player_t* lettore = new_fluid_player(motore_->sintetizzatore);
-    if (!lettore || fluid_player_add_mem(lettore, brano_.constData(), size_t(brano_.size())) != FLUID_OK ||
-        fluid_player_play(lettore) != FLUID_OK) {
-        if (lettore) delete_fluid_player(lettore);
-        scrivi(QStringLiteral("cannot play \"%1\"").arg(PercorsoLocale(fileName_)));
-        return;
-    }
-    motore_->lettore = lettore;
-    motore_->avvia();
+    sorveglianza_->stop();
+    const unsigned generazione = ++generazione_;
+    motore_->richiesta = generazione;
+    Uscita uscita;
+    uscita.senzaAudio = audioDisabilitato.load();
+    uscita.velocita = velocitaResa.load();
+    uscita.limiteCampioni = static_cast<long long>(limiteBrano.load()) * static_cast<long long>(FrequenzaCampionamento) / 1000;
+    Motore* motore = motore_.get();
+    motore->accoda([motore, generazione, brano = brano_, partitura = partitura_, uscita,
+                    nome = PercorsoLocale(fileName_)] { motore->suona(generazione, brano, partitura, uscita, nome); });
     inRiproduzione_ = true;
     finito_ = false;
-    ++generazione_;
     sorveglianza_->start(std::max(5, int(100 / std::max(velocitaResa.load(), 1.0))));
 }
 
 void MMControl::chiudi() {
     if (!aperto_) return;
-    fermaResa();
-    fluid_synth_system_reset(motore_->sintetizzatore);
+    sorveglianza_->stop();
+    motore_->richiesta = ++generazione_;  // silent from the next block on
+    Motore* motore = motore_.get();
+    motore->accoda([motore] { motore->ferma(); });
     aperto_ = false;
     inRiproduzione_ = false;
     finito_ = false;
-    ++generazione_;
     brano_.clear();
+    partitura_.reset();
 }
 
-void MMControl::fermaResa() {
-    sorveglianza_->stop();
-    if (motore_) motore_->ferma();
-}
-
-// Only a player that was never stopped reads as done here: stopping a player
-// also marks it done, and Close stops this watch before it stops the player.
+// The end of a track, as the synthesizer's side has seen it, becomes the
+// stopped mode here and then the status event, from the event loop.
 void MMControl::controllaFine() {
-    if (!aperto_ || !inRiproduzione_ || !motore_ || !motore_->lettore) {
+    if (!aperto_ || !inRiproduzione_ || !motore_) {
         sorveglianza_->stop();
         return;
     }
-    if (fluid_player_get_status(motore_->lettore) != FLUID_PLAYER_DONE) return;
+    if (motore_->fallita.load() == generazione_) {
+        // As a Play that failed: open, not playing, no status event.
+        sorveglianza_->stop();
+        inRiproduzione_ = false;
+        return;
+    }
+    if (motore_->finita.load() != generazione_) return;
     sorveglianza_->stop();
     inRiproduzione_ = false;
     finito_ = true;

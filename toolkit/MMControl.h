@@ -6,6 +6,13 @@
 // Behind it runs a software synthesizer with a General MIDI SoundFont. Sound
 // goes to the desktop's sound server or to ALSA; with neither, the tracks
 // still play in real time (they open, run and end) and make no sound.
+//
+// The slow part (creating the synthesizer, loading the SoundFont, starting
+// the output and the player) runs on a thread of the control's own, so a
+// command returns at once: Play reads as playing straight away and the
+// music starts as soon as the synthesizer is ready. A Close or a new Play
+// that comes first cancels what had not started yet. The mode and the
+// status event live on the event loop only.
 #pragma once
 
 #include <QByteArray>
@@ -37,8 +44,8 @@ public:
     QString FileName() const { return fileName_; }
     void setFileName(const QString& nome) { fileName_ = nome; }
 
-    // Kept for the caller; every command here completes before it returns
-    // and reports nothing, so they change nothing.
+    // Kept for the caller; they change nothing here: every command returns
+    // at once and reports nothing.
     bool Notify() const { return notify_; }
     void setNotify(bool valore) { notify_ = valore; }
     bool Wait() const { return wait_; }
@@ -58,6 +65,19 @@ public:
     // One of Modo.
     int Mode() const;
 
+    // Milliseconds of the open track played so far, in the track's own time
+    // (0 until its sound starts); once it has played to its end, where it
+    // ended. 0 when nothing is open.
+    int Position() const;
+
+    // Whether the synthesizer is sounding a track of this control right now
+    // (a track that was closed, or cancelled before its sound started, is not).
+    bool Sounding() const;
+
+    // The loudest sample of the open track's sound so far, 0 to 1 (tests
+    // tell a track that sounds from one that plays in silence).
+    double Level() const;
+
     // The status event: raised from the event loop (never inside a command)
     // once a track has played to its end, while the device is still open.
     std::function<void()> StatusUpdate;
@@ -68,13 +88,25 @@ public:
     static void setAudioDisabled(bool disabilitato);
     static void setRenderSpeed(double fattore);
 
+    // A track that has not ended after this many milliseconds of its own time
+    // is taken as ended there (a broken file may never end). 15 minutes;
+    // tests set less. Applies to the tracks played from now on.
+    static void setTrackLimit(int millisecondi);
+    static constexpr int LimiteBrano = 15 * 60 * 1000;
+
+    // Tests hold the loading of the synthesizer, to act while it is under
+    // way, and then let it go on.
+    static void setLoadingHeld(bool trattenuto);
+
 private:
     struct Motore;
+
+    struct Partitura;
+    static QString leggiMidi(const QByteArray& dati, Partitura& partitura);
 
     void apri();
     void suona();
     void chiudi();
-    void fermaResa();
     void controllaFine();
 
     QString fileName_;
@@ -87,6 +119,7 @@ private:
     bool finito_ = false;
     unsigned generazione_ = 0;
     QByteArray brano_;
+    std::shared_ptr<const Partitura> partitura_;
     std::unique_ptr<Motore> motore_;
     QTimer* sorveglianza_ = nullptr;
 };

@@ -22,7 +22,11 @@ protected:
         forma::MMControl::setRenderSpeed(velocita);
         for (const char* nome : BraniMusicali) traccia(nome, 4.0);
     }
-    ~Musica() override { forma::MMControl::setRenderSpeed(1.0); }
+    ~Musica() override {
+        forma::MMControl::setRenderSpeed(1.0);
+        forma::MMControl::setTrackLimit(forma::MMControl::LimiteBrano);
+        forma::MMControl::setLoadingHeld(false);
+    }
 
     void traccia(const char* nome, double secondi) {
         cartella.file(QString::fromLatin1(nome).replace('\\', '/'), prova::midi(secondi));
@@ -37,6 +41,14 @@ protected:
         t.start();
         while (!condizione() && t.elapsed() < ms) QTest::qWait(10);
         return condizione();
+    }
+    // Seeds the generator so that the chain's next draw differs from `b`:
+    // a chain then shows in `brano`.
+    static void semeCheNonDa(std::int16_t b) {
+        std::uint64_t seme = 1;
+        do forma::Randomize(++seme);
+        while (forma::BranoCasuale() == b);
+        forma::Randomize(seme);
     }
 };
 
@@ -68,15 +80,121 @@ TEST_F(Musica, UnBranoFuoriDaUnoAQuindiciRiapreIlFilePrecedente) {
 }
 
 TEST_F(Musica, PlayDuranteUnBranoRicominciaDaCapo) {
+    forma::MMControl::setRenderSpeed(4.0);  // half a track lasts half a second here
+    semeCheNonDa(1);
     brano = 1;
     play();
-    // 4 s of music last 0.2 s here (plus the ring-out): restart twice midway.
-    QTest::qWait(120);
+    // Halfway through the 4-s track, Play again: the same track starts over.
+    ASSERT_TRUE(attendi([] { return controllo().Position() >= 2000; }));
+    const int restava = 4000 - controllo().Position();
     play();
-    QTest::qWait(120);
-    play();
-    QTest::qWait(120);
+    // Well past the point where the first play would have ended, the same
+    // track still plays, and no chain has drawn another.
+    ASSERT_TRUE(attendi([&] { return controllo().Position() > restava + 500; }));
     EXPECT_EQ(controllo().Mode(), 526);
+    EXPECT_EQ(brano, 1);
+    EXPECT_EQ(controllo().FileName(), QStringLiteral("suoni900\\sonata-c.mid"));
+}
+
+// The next track starts within half a second (of the track's own time) of the
+// end of the sequence, also for a track that would sound or run for ever.
+TEST_F(Musica, IlBranoSeguenteParteAllaFineDellaSequenza) {
+    forma::MMControl::setTrackLimit(3000);
+    struct Caso {
+        const char* nome;
+        QByteArray dati;
+        int fine;  // ms
+    };
+    const std::vector<Caso> casi = {
+        {"a 2-s track", prova::midi(2.0), 2000},
+        {"a chord never released", prova::midiNotaTenuta(1.5), 1500},
+        {"a delta time of 0x0FFFFFFF, at the limit", prova::midiSenzaFine(false), 3000},
+        {"the slowest tempo at one tick a beat, at the limit", prova::midiSenzaFine(true), 3000},
+    };
+    int posizione = -1;
+    const std::function<void()> catena = controllo().StatusUpdate;
+    controllo().StatusUpdate = [&] {
+        if (posizione < 0) posizione = controllo().Position();
+        catena();
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        cartella.file(QStringLiteral("suoni900/passport.mid"), caso.dati);
+        semeCheNonDa(2);
+        posizione = -1;
+        brano = 2;
+        play();
+        ASSERT_TRUE(attendi([] { return brano != 2; })) << "no next track";
+        EXPECT_GE(posizione, caso.fine);
+        EXPECT_LE(posizione, caso.fine + 500);
+        EXPECT_EQ(controllo().Mode(), 526);
+        EXPECT_EQ(controllo().FileName(), QString::fromLatin1(BraniMusicali[static_cast<std::size_t>(brano - 1)]));
+        stop();
+    }
+}
+
+// Stop and Play pressed while the synthesizer is still loading act as they
+// would once it has loaded: nothing sounds after Stop, and after a second
+// Play its track plays and the chain goes on from its end.
+TEST_F(Musica, StopEPlayDuranteIlCaricamento) {
+    struct Caso {
+        const char* nome;
+        std::function<void()> premi;
+        int modo;
+        bool suona;
+    };
+    const std::vector<Caso> casi = {
+        {"Play, Stop",
+         [] {
+             brano = 3;
+             play();
+             stop();
+         },
+         524, false},
+        {"Play, Play another",
+         [] {
+             brano = 3;
+             play();
+             brano = 5;
+             play();
+         },
+         526, true},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        forma::MMControl::setLoadingHeld(true);
+        semeCheNonDa(5);
+        caso.premi();
+        EXPECT_EQ(controllo().Mode(), caso.modo);
+        forma::MMControl::setLoadingHeld(false);
+        if (caso.suona) {
+            EXPECT_EQ(controllo().FileName(), QStringLiteral("suoni900\\canyon.mid"));
+            ASSERT_TRUE(attendi([] { return controllo().Sounding(); }));
+            ASSERT_TRUE(attendi([] { return brano != 5; })) << "the chain was lost";
+            EXPECT_EQ(controllo().Mode(), 526);
+        } else {
+            bool suonato = false;
+            attendi([&] { return (suonato = suonato || controllo().Sounding()); }, 600);  // past the track's end
+            EXPECT_FALSE(suonato);
+            EXPECT_EQ(controllo().Mode(), 524);
+            EXPECT_EQ(brano, 3);
+        }
+        forma::DistruggiTutte();  // a new music window, loading afresh
+    }
+}
+
+// Exit pressed while the synthesizer is still loading: Stop, the end of the
+// process, and the windows go without waiting for the loading.
+TEST_F(Musica, EsciDuranteIlCaricamento) {
+    forma::MMControl::setLoadingHeld(true);
+    Tavolavel& t = mostra();
+    EXPECT_EQ(controllo().Mode(), 526);  // start-up pressed Play
+    clic(t, t.Labesci);
+    EXPECT_EQ(fine, 1);
+    EXPECT_EQ(controllo().Mode(), 524);
+    EXPECT_FALSE(controllo().Sounding());
+    forma::DistruggiTutte();
+    EXPECT_FALSE(forma::Esiste<FMMediaVel>());
 }
 
 TEST_F(Musica, AllaFineDiUnBranoNeSegueUnAltroACaso) {
@@ -102,7 +220,9 @@ TEST_F(Musica, AllaFineDiUnBranoNeSegueUnAltroACaso) {
     forma::Randomize(seme);
     forma::BranoCasuale();
     ASSERT_TRUE(attendi([&] { return controllo().Mode() == 525 || brano != secondo || terzo == secondo; }));
-    if (terzo != secondo) EXPECT_TRUE(attendi([&] { return brano == terzo; }));
+    if (terzo != secondo) {
+        EXPECT_TRUE(attendi([&] { return brano == terzo; }));
+    }
 }
 
 TEST_F(Musica, UnFileMancanteOGuastoDaSilenzioSenzaRiprovare) {

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -90,6 +91,8 @@ protected:
     void TearDown() override {
         MMControl::setAudioDisabled(true);
         MMControl::setRenderSpeed(VelocitaProve);
+        MMControl::setTrackLimit(MMControl::LimiteBrano);
+        MMControl::setLoadingHeld(false);
     }
 
     QTemporaryDir cartella;
@@ -211,6 +214,222 @@ TEST_F(MMControlTest, PlayRipetuto) {
     EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
 }
 
+// The end of a track is the end of its sequence: the status event comes
+// within half a second of it, in the track's own time, not once the sound
+// has died away (which a chord never released would never do).
+TEST_F(MMControlTest, LaFineELaFineDellaSequenza) {
+    struct Caso {
+        const char* nome;
+        QByteArray dati;
+        int durata;  // ms
+    };
+    const std::vector<Caso> casi = {
+        {"scale", midi(2.0), 2000},
+        {"chord never released", prova::midiNotaTenuta(1.0), 1000},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        const QString percorso = cartella.filePath(QStringLiteral("fine.mid"));
+        scrivi(percorso, caso.dati);
+        MMControl controllo;
+        int eventi = 0;
+        int posizione = -1;
+        controllo.StatusUpdate = [&] {
+            ++eventi;
+            posizione = controllo.Position();
+        };
+        controllo.setFileName(percorso);
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+        ASSERT_TRUE(attendi([&] { return eventi > 0; }, 10000)) << "the track never ended";
+        EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
+        EXPECT_GE(posizione, caso.durata);
+        EXPECT_LE(posizione, caso.durata + 500);
+    }
+}
+
+// A track whose end lies days or years away ends at the length limit, which
+// counts as its end; the control then goes on playing other tracks.
+TEST_F(MMControlTest, UnBranoSenzaFineFinisceAlLimite) {
+    MMControl::setTrackLimit(1500);
+    for (bool tempoMassimo : {false, true}) {
+        SCOPED_TRACE(tempoMassimo ? "slowest tempo, one tick a beat" : "delta time 0x0FFFFFFF");
+        const QString percorso = cartella.filePath(QStringLiteral("senzafine.mid"));
+        scrivi(percorso, prova::midiSenzaFine(tempoMassimo));
+        MMControl controllo;
+        int eventi = 0;
+        int posizione = -1;
+        controllo.StatusUpdate = [&] {
+            ++eventi;
+            posizione = controllo.Position();
+        };
+        controllo.setFileName(percorso);
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+        ASSERT_TRUE(attendi([&] { return eventi == 1; }, 10000)) << "the track never ended";
+        EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
+        EXPECT_GE(posizione, 1500);
+        EXPECT_LE(posizione, 2000);
+        controllo.setCommand(QStringLiteral("Close"));
+        controllo.setFileName(breve);
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+        ASSERT_TRUE(attendi([&] { return eventi == 2; }, 5000));
+        EXPECT_LE(posizione, 300 + 500);
+    }
+}
+
+// While the synthesizer is still loading, the commands act as they would
+// once it is loaded: the mode answers at once, a Close leaves nothing to
+// sound when the loading ends, and only the last Play is heard.
+TEST_F(MMControlTest, ComandiDuranteIlCaricamento) {
+    struct Caso {
+        const char* nome;
+        std::function<void(MMControl&, const QString& breve, const QString& lungo)> comandi;
+        int modo;      // right after the commands, and after the loading
+        bool finisce;  // the short track then plays to its end, once
+    };
+    auto apriESuona = [](MMControl& c, const QString& file) {
+        c.setFileName(file);
+        c.setCommand(QStringLiteral("Open"));
+        c.setCommand(QStringLiteral("Play"));
+    };
+    const std::vector<Caso> casi = {
+        {"Play, Close",
+         [&](MMControl& c, const QString&, const QString& lungo) {
+             apriESuona(c, lungo);
+             EXPECT_EQ(c.Mode(), MMControl::ModoInRiproduzione);
+             c.setCommand(QStringLiteral("Close"));
+         },
+         MMControl::ModoNonAperto, false},
+        {"Play, Close, Open",
+         [&](MMControl& c, const QString& breve, const QString& lungo) {
+             apriESuona(c, lungo);
+             c.setCommand(QStringLiteral("Close"));
+             c.setFileName(breve);
+             c.setCommand(QStringLiteral("Open"));
+         },
+         MMControl::ModoPronto, false},
+        {"Play, then Close and Play another track",
+         [&](MMControl& c, const QString& breve, const QString& lungo) {
+             apriESuona(c, lungo);
+             c.setCommand(QStringLiteral("Close"));
+             apriESuona(c, breve);
+         },
+         MMControl::ModoInRiproduzione, true},
+        {"Play twice",
+         [&](MMControl& c, const QString& breve, const QString&) {
+             apriESuona(c, breve);
+             c.setCommand(QStringLiteral("Play"));
+         },
+         MMControl::ModoInRiproduzione, true},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        MMControl::setLoadingHeld(true);
+        MMControl controllo;
+        int eventi = 0;
+        int posizione = -1;
+        controllo.StatusUpdate = [&] {
+            ++eventi;
+            posizione = controllo.Position();
+        };
+        caso.comandi(controllo, breve, lungo);
+        EXPECT_EQ(controllo.Mode(), caso.modo);
+        scorri(50, [] {});
+        EXPECT_FALSE(controllo.Sounding());
+        MMControl::setLoadingHeld(false);
+        if (caso.finisce) {
+            ASSERT_TRUE(attendi([&] { return eventi == 1; }, 5000));
+            EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
+            EXPECT_LE(posizione, 300 + 500) << "not the short track";
+            scorri(400, [] {});
+            EXPECT_EQ(eventi, 1);
+        } else {
+            // Well past the time the long track would have taken.
+            bool suonato = false;
+            scorri(900, [&] { suonato = suonato || controllo.Sounding(); });
+            EXPECT_FALSE(suonato);
+            EXPECT_EQ(controllo.Mode(), caso.modo);
+            EXPECT_EQ(eventi, 0);
+        }
+    }
+}
+
+// A control that goes while its synthesizer is loading (held, or really
+// under way) goes at once and cleanly.
+TEST_F(MMControlTest, DistruttoDuranteIlCaricamento) {
+    for (bool trattenuto : {true, false}) {
+        SCOPED_TRACE(trattenuto ? "held" : "under way");
+        MMControl::setLoadingHeld(trattenuto);
+        auto controllo = std::make_unique<MMControl>();
+        controllo->setFileName(lungo);
+        controllo->setCommand(QStringLiteral("Open"));
+        controllo->setCommand(QStringLiteral("Play"));
+        controllo.reset();
+        MMControl::setLoadingHeld(false);
+    }
+}
+
+// Only the instruments a track uses are loaded, and each channel that plays
+// has its instrument: the default piano, the default drum kit on channel 10,
+// the program chosen before the first note or after it, also when the next
+// track swaps instruments between channels.
+TEST_F(MMControlTest, OgniCanaleCheSuonaHaIlSuoStrumento) {
+    using Eventi = std::vector<std::uint8_t>;
+    // Events at tick 0, then a quarter of a second of notes on the channel.
+    auto brano = [](const Eventi& prima, int canale, int nota, const Eventi& dopo = {}) {
+        Eventi t = prima;
+        const auto on = std::uint8_t(0x90 | canale), off = std::uint8_t(0x80 | canale);
+        t.insert(t.end(), {0x00, on, std::uint8_t(nota), 0x70, 0x81, 0x70, off, std::uint8_t(nota), 0x40});
+        t.insert(t.end(), dopo.begin(), dopo.end());
+        t.insert(t.end(), {0x00, 0xFF, 0x2F, 0x00});
+        return prova::fileMidi(480, t);
+    };
+    struct Caso {
+        const char* nome;
+        std::vector<QByteArray> brani;  // played one after the other on one control
+        bool suona;
+    };
+    const std::vector<Caso> casi = {
+        {"piano by default", {brano({}, 0, 60)}, true},
+        {"drum kit by default on channel 10", {brano({}, 9, 38)}, true},
+        {"a program before the first note", {brano({0x00, 0xC0, 19}, 0, 60)}, true},
+        {"a program after the first note",
+         {brano({}, 2, 60, {0x00, 0xC2, 48, 0x00, 0x92, 64, 0x70, 0x81, 0x70, 0x82, 64, 0x40})}, true},
+        {"instruments swapped between channels",
+         {brano({0x00, 0xC0, 19, 0x00, 0xC1, 0, 0x00, 0x91, 48, 0x70}, 0, 60),
+          brano({0x00, 0xC0, 0, 0x00, 0xC1, 19, 0x00, 0x90, 48, 0x70}, 1, 60)},
+         true},
+        {"no notes at all", {brano({}, 0, 60).replace(QByteArray("\x90\x3C\x70", 3), QByteArray("\x90\x3C\x00", 3))},
+         false},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        MMControl controllo;
+        int eventi = 0;
+        double livello = -1;
+        controllo.StatusUpdate = [&] {
+            ++eventi;
+            livello = controllo.Level();
+        };
+        for (std::size_t i = 0; i < caso.brani.size(); ++i) {
+            const QString percorso = cartella.filePath(QStringLiteral("strumento%1.mid").arg(i));
+            scrivi(percorso, caso.brani[i]);
+            controllo.setCommand(QStringLiteral("Close"));
+            controllo.setFileName(percorso);
+            controllo.setCommand(QStringLiteral("Open"));
+            controllo.setCommand(QStringLiteral("Play"));
+            ASSERT_TRUE(attendi([&] { return eventi == int(i) + 1; }, 5000));
+            if (caso.suona) {
+                EXPECT_GT(livello, 0.01) << "track " << i << " played in silence";
+            } else {
+                EXPECT_LT(livello, 0.0001);
+            }
+        }
+    }
+}
+
 // Without a sound device the tracks still take their own time: two tracks
 // started together, one a second longer, end a second apart.
 TEST_F(MMControlTest, TempoReale) {
@@ -218,6 +437,15 @@ TEST_F(MMControlTest, TempoReale) {
     const QString piuLungo = cartella.filePath(QStringLiteral("secondo.mid"));
     scrivi(piuLungo, midi(1.3));
     MMControl primo, secondo;
+    // Both synthesizers loaded first: their loading is not the tracks' time.
+    for (MMControl* c : {&primo, &secondo}) {
+        c->setFileName(breve);
+        c->setCommand(QStringLiteral("Open"));
+        c->setCommand(QStringLiteral("Play"));
+    }
+    ASSERT_TRUE(attendi([&] { return primo.Sounding() && secondo.Sounding(); }, 10000));
+    primo.setCommand(QStringLiteral("Close"));
+    secondo.setCommand(QStringLiteral("Close"));
     qint64 finePrimo = -1, fineSecondo = -1;
     QElapsedTimer orologio;
     primo.StatusUpdate = [&] { finePrimo = orologio.elapsed(); };
@@ -230,7 +458,7 @@ TEST_F(MMControlTest, TempoReale) {
     primo.setCommand(QStringLiteral("Play"));
     secondo.setCommand(QStringLiteral("Play"));
     ASSERT_TRUE(attendi([&] { return finePrimo >= 0 && fineSecondo >= 0; }, 10000));
-    EXPECT_GE(finePrimo, 300);
+    EXPECT_GE(finePrimo, 300 - 50);  // the output renders a block (12 ms) ahead
     EXPECT_NEAR(double(fineSecondo - finePrimo), 1000.0, 250.0);
 }
 
