@@ -237,4 +237,85 @@ TEST(CarteTerritori, LeCarteConLegendaDisegnanoLeZoneNeiColoriDellaLegenda) {
     }
 }
 
+// The colour key of a legend map: left of each legend label's caption box a
+// square in its zone's fill with a dark border (8 x 8 px, 2 px from the box,
+// its top 1 px below the box's), covering no caption box in any language.
+TEST(CarteTerritori, LeCarteConLegendaHannoIlQuadratinoDelColoreAccantoAOgniVoce) {
+    QFile tavola(Percorso(QStringLiteral("tools/atlante/leggende.tsv")));
+    if (!tavola.open(QIODevice::ReadOnly | QIODevice::Text)) GTEST_SKIP() << "tools/atlante/leggende.tsv is not written yet";
+    const Dati& d = TuttiIDati();
+    QTextStream in(&tavola);
+    int voci = 0;
+    while (!in.atEnd()) {
+        const QString riga = in.readLine();
+        if (riga.trimmed().isEmpty() || riga.startsWith(QLatin1Char('#'))) continue;
+        const QStringList campi = riga.split(QLatin1Char('\t'));
+        ASSERT_GE(campi.size(), 3) << riga.toStdString();
+        const QString foto = campi[0];
+        const int indice = campi[1].toInt();
+        const QString proprio = campi.size() > 4 ? campi[4].trimmed() : QString();
+        const QImage im = Carica(foto);
+        ASSERT_FALSE(im.isNull()) << foto.toStdString();
+        const std::vector<Etichetta>& etichette = d.perFoto.at(foto);
+        const auto e = std::find_if(etichette.begin(), etichette.end(),
+                                    [indice](const Etichetta& x) { return x.indice == indice; });
+        ASSERT_NE(e, etichette.end()) << foto.toStdString() << ": no label " << indice;
+        const QColor c = proprio.isEmpty() ? forma::qcolore(e->colore) : QColor(proprio);
+        const int x1 = Arrotonda((e->left - kImgLeft) / kTwip) - 2, x0 = x1 - 8;
+        const int y0 = Arrotonda((e->top - kImgTop) / kTwip) + 1, y1 = y0 + 8;
+        const std::string dove = foto.toStdString() + " label " + std::to_string(indice) + " \"" +
+                                 e->didascalia.toStdString() + "\"";
+        ASSERT_TRUE(x0 >= 0 && y0 >= 0 && y1 <= im.height()) << dove;
+        int pieni = 0, scuri = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) {
+                const bool bordo = x == x0 || x == x1 - 1 || y == y0 || y == y1 - 1;
+                if (bordo)
+                    scuri += Luminanza(im.pixel(x, y)) < 0.05;
+                else
+                    pieni += ColoreDiZona(im.pixel(x, y), c);
+            }
+        EXPECT_EQ(pieni, 36) << dove << ": the square is not in the zone's fill " << c.name().toStdString();
+        EXPECT_EQ(scuri, 28) << dove << ": the square has no dark border";
+        for (const Etichetta& altra : etichette) {
+            const int ax0 = Arrotonda((altra.left - kImgLeft) / kTwip), ay0 = Arrotonda((altra.top - kImgTop) / kTwip);
+            const int ax1 = ax0 + std::max(1, altra.larghezza), ay1 = ay0 + kAltezzaDidascalia;
+            EXPECT_FALSE(x0 < ax1 && ax0 < x1 && y0 < ay1 && ay0 < y1)
+                << dove << ": its square covers label " << altra.indice << " \"" << altra.didascalia.toStdString()
+                << "\" (" << altra.lingua << ")";
+        }
+        ++voci;
+    }
+    EXPECT_GE(voci, 15) << "the four legend maps have 15 legend labels";
+}
+
+// The 1967 picture has two panels of the same frame: on the left the
+// territories occupied in the Six-Day War, the Sinai among them; on the
+// right those still occupied once the Sinai was given back (1974-1982).
+TEST(CarteTerritori, LaCartaDel1967MostraIlSinaiOccupatoSoloNelPannelloDiSinistra) {
+    if (!TavoleScritte()) GTEST_SKIP() << "tools/atlante/politie.tsv is not written yet";
+    QFile tavola(Percorso(QStringLiteral("tools/atlante/politie.tsv")));
+    ASSERT_TRUE(tavola.open(QIODevice::ReadOnly | QIODevice::Text));
+    QColor occupati;
+    QTextStream in(&tavola);
+    while (!in.atEnd()) {
+        const QStringList campi = in.readLine().split(QLatin1Char('\t'));
+        if (campi.size() >= 2 && campi[0] == QLatin1String("occupati_1967")) occupati = QColor(campi[1].trimmed());
+    }
+    ASSERT_TRUE(occupati.isValid()) << "politie.tsv has no polity occupati_1967";
+    const QImage im = Carica(QStringLiteral("israele4.gif"));
+    ASSERT_FALSE(im.isNull());
+    constexpr int kPasso = 296;  // the right panel starts here
+    int sinistra = 0, destra = 0;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x) {
+            if (!ColoreDiZona(im.pixel(x, y), occupati) || (x >= kPasso - 2 && x < kPasso)) continue;
+            (x < kPasso ? sinistra : destra) += 1;
+        }
+    // Gaza, the West Bank and the Golan in both panels, the Sinai (far larger) only on the left
+    EXPECT_GT(destra, 100) << "the right panel shows no territory still occupied";
+    EXPECT_GT(sinistra, 3 * destra) << "the left panel does not show the occupied Sinai (left " << sinistra
+                                    << " px, right " << destra << " px of the occupied territories' colour)";
+}
+
 }  // namespace

@@ -202,6 +202,10 @@ def leggi(stem):
     for x in dati["features"]:
         p = x["properties"]
         nome = p.get("NAME") or p.get("Name") or p.get("name") or p.get("TITLE") or p.get("LABEL") or ""
-        ft.append((nome, p.get("SUBJECTO") or "", x["geometry"]["coordinates"]))
+        # the data spells some names with blanks at their ends ('Pomeranian
+        # culture '); the tables' names are stripped, so these are too. A
+        # name of blanks only stays as it is: the feature has a name (it is
+        # drawn, as its SUBJECTO's polity), just none that a table can give.
+        ft.append((nome.strip() or nome, (p.get("SUBJECTO") or "").strip(), x["geometry"]["coordinates"]))
     _cache[stem] = ft
     return ft

@@ -58,7 +58,16 @@ SOLO_ANIMAZIONE = ["1500ac.gif", "450ac.gif"]
 
 # Pictures made of two panels of the same frame side by side (before and
 # after): the labels of the right panel stand this many pixels to the right.
+# Each panel draws its own territories: the rows of the tables that name
+# the picture serve both, those that name foto:1 or foto:2 only the left or
+# the right one.
 DOPPIO = {"israele4.gif": 296}
+
+# The colour key of a legend map: a small square in the zone's fill, with a
+# thin dark border, just left of each legend label's caption box.
+LATO_CAMPIONE = 8
+STACCO_CAMPIONE = 2  # pixels between the square and the caption box
+BORDO_CAMPIONE = (40, 36, 30)
 
 # Insets: regional maps without labels; region lon0/lon1/lat0/lat1.
 INSERTI = {
@@ -591,25 +600,60 @@ def colori_puri(strati):
     return puri
 
 
+def campioni_di_legenda(tav, foto, strati, etichette, w, h):
+    """The colour key of a legend map: for every legend label of
+    leggende.tsv, a square (x0, y0, x1, y1, fill) just left of its caption
+    box, in its zone's fill, at each place the label stands in some
+    language. A square that would leave the picture or cover another
+    label's caption box (in any language) is left out, with a warning."""
+    riempimento = {s.chi: s.riempimento for s in strati}
+    scatole = [(e[2], territori.scatola(e[4], e[5], e[6], w, h)) for e in etichette]
+    campioni, avvisi = [], []
+    for lab, _, _ in tav.leggende_di(foto):
+        fill = riempimento.get("legend %d" % lab)
+        posti = sorted({(e[4], e[5]) for e in etichette if e[2] == lab})
+        for left, top in posti:
+            x1 = math.floor((left - IMG_LEFT) / TWIP + 0.5) - STACCO_CAMPIONE
+            y0 = math.floor((top - IMG_TOP) / TWIP + 0.5) + (territori.ALTEZZA_DIDASCALIA - LATO_CAMPIONE) // 2
+            q = (x1 - LATO_CAMPIONE, y0, x1, y0 + LATO_CAMPIONE)
+            coperte = sorted({i for i, b in scatole if b and i != lab and
+                              q[0] < b[2] and b[0] < q[2] and q[1] < b[3] and b[1] < q[3]})
+            if fill is None or q[0] < 0 or q[1] < 0 or q[3] > h:
+                avvisi.append("%s: no colour square for legend label %d (no zone, or no room in the picture)"
+                              % (foto, lab))
+            elif coperte:
+                avvisi.append("%s: no colour square for legend label %d: it would cover label %s"
+                              % (foto, lab, ", ".join(map(str, coperte))))
+            else:
+                campioni.append(q + (fill,))
+    return campioni, avvisi
+
+
 def lavoro_carta(arg):
     """Draws one map picture and, when asked, its thumbnail; returns the
-    contrast figures of its labels."""
-    rj, estensione, destinazione, miniature, passo, strati, etichette = arg
+    contrast figures of its labels. strati: the territories of each panel
+    (one list, or two for a picture of two panels)."""
+    rj, estensione, destinazione, miniature, passo, strati, etichette, campioni = arg
     with tempfile.TemporaryDirectory() as lavoro:
         if passo:
-            pw, h, pannello = disegna_carta(rj, passo, H, estensione, lavoro, strati)
+            pannelli = [disegna_carta(rj, passo, H, estensione, lavoro, s) for s in strati]
+            (pw, h, sinistro), (_, _, destro) = pannelli
             w = W
             righe = []
             for y in range(h):
-                r = pannello[3 * pw * y:3 * pw * (y + 1)]
-                riga = r[:3 * (passo - 2)] + bytes(COSTA) * 2 + r[:3 * (W - passo)]
-                righe.append(riga)
+                r1 = sinistro[3 * pw * y:3 * pw * (y + 1)]
+                r2 = destro[3 * pw * y:3 * pw * (y + 1)]
+                righe.append(r1[:3 * (passo - 2)] + bytes(COSTA) * 2 + r2[:3 * (W - passo)])
             rgb = b"".join(righe)
         else:
-            w, h, rgb = disegna_carta(rj, W, H, estensione, lavoro, strati)
-    puri = colori_puri(strati)
+            w, h, rgb = disegna_carta(rj, W, H, estensione, lavoro, strati[0])
+    puri = []
+    for s in strati:
+        puri += [c for c in colori_puri(s) if c not in puri]
     territorio = rgb
-    rgb, tav, indici, misure = leggibilita.rendi_leggibile(w, h, rgb, etichette, puri, tavolozza)
+    rgb, tav, indici, misure = leggibilita.rendi_leggibile(
+        w, h, rgb, etichette, puri + ([BORDO_CAMPIONE] if campioni else []), tavolozza,
+        lambda pix: dipingi_campioni(pix, w, campioni))
     gifpiccolo.scrivi_gif(destinazione, w, h, indici, tav)
     # the thumbnails carry no labels: they show the territories without halos
     for m in miniature:
@@ -617,6 +661,16 @@ def lavoro_carta(arg):
         tm = tavolozza(piccolo, puri, 64)
         gifpiccolo.scrivi_gif(m, MINI_W, MINI_H, gifpiccolo.riduci(piccolo, tm), tm)
     return destinazione, misure
+
+
+def dipingi_campioni(pix, w, campioni):
+    """Paints the legend's colour squares over the picture (after the
+    halos, so that no halo tints them): the fill inside a one-pixel border."""
+    for x0, y0, x1, y1, fill in campioni:
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                bordo = x in (x0, x1 - 1) or y in (y0, y1 - 1)
+                pix[y * w + x] = BORDO_CAMPIONE if bordo else fill
 
 
 def lavoro_inserto(arg):
@@ -733,6 +787,10 @@ def main():
         per_foto.setdefault(foto, [])
 
     tav = territori.Tavole(args.tavole)
+    for foto, pannello in sorted(tav.pannelli_nominati()):
+        if foto not in DOPPIO or pannello not in ("1", "2"):
+            sys.exit("genera.py: the tables name %s:%s, but %s has no such panel (only the two-panel "
+                     "pictures %s have panels 1 and 2)" % (foto, pannello, foto, ", ".join(sorted(DOPPIO))))
     sopra, anni = ({}, {})
     if args.sovrapposizioni:
         sopra, anni = territori.leggi_sovrapposizioni(args.sovrapposizioni)
@@ -805,12 +863,24 @@ def main():
 
     # territories: the nearest time slice (or the one a correction names)
     sezioni = confini.sezioni_disponibili(confini.CONFINI)
+    # a picture of two panels: each panel its own territories
     strati_di, sezione_di, correzioni_di = {}, {}, {}
     for f in tutte:
         anno = anno_della_foto(f, catalogo, anni)
-        sezione, _ = territori.sezione_della_carta(tav, f, anno, sezioni)
-        strati, applicate = territori.strati_della_carta(tav, f, sezione, colori_di_legenda(sopra.get(f, [])))
-        strati_di[f], sezione_di[f], correzioni_di[f] = strati, (anno, sezione), applicate
+        pannelli = []
+        for p in ((1, 2) if f in DOPPIO else (None,)):
+            sezione, _ = territori.sezione_della_carta(tav, f, anno, sezioni, p)
+            strati, applicate = territori.strati_della_carta(
+                tav, f, sezione, colori_di_legenda(sopra.get(f, [])), p)
+            pannelli.append((sezione, strati, applicate))
+        strati_di[f] = [s for _, s, _ in pannelli]
+        sezioni_f = [s for s, _, _ in pannelli]
+        sezione_di[f] = (anno, sezioni_f[0] if len(set(sezioni_f)) == 1 else " | ".join(sezioni_f))
+        if len(pannelli) == 1 or pannelli[0][2] == pannelli[1][2]:
+            correzioni_di[f] = "; ".join(pannelli[0][2])
+        else:
+            correzioni_di[f] = " | ".join("%s panel: %s" % (lato, "; ".join(a) or "none")
+                                          for lato, (_, _, a) in zip(("left", "right"), pannelli))
 
     cartella = os.path.abspath(args.cartella)
     # GMT leaves a history file in the current folder: keep it out of the tree
@@ -832,20 +902,27 @@ def main():
         miniature_di.setdefault(foto, set()).add(os.path.join(mini, nome))
 
     lavori = []
+    avvisi_campioni = {}
     for f in tutte:
         if args.solo and f not in args.solo:
             continue
         c = cornici[f]
         passo = DOPPIO.get(f, 0)
+        campioni, avvisi = campioni_di_legenda(tav, f, [s for p in strati_di[f] for s in p],
+                                               sopra.get(f, []), W, H)
+        avvisi_campioni[f] = (len(campioni), avvisi)
+        for a in avvisi:
+            print("genera.py: " + a, file=sys.stderr)
         lavori.append((c.gmt(passo or W, H), c.estensione(), os.path.join(atl, f),
-                       sorted(miniature_di.get(f, ())), passo, strati_di[f], sopra.get(f, [])))
-    # an inset shows its region as the first map that shows it draws it
+                       sorted(miniature_di.get(f, ())), passo, strati_di[f], sopra.get(f, []), campioni))
+    # an inset shows its region as the first map that shows it draws it (of
+    # a picture of two panels, the left one: the map's own date)
     inserti = []
     for n, r in INSERTI.items():
         if args.solo and n not in args.solo:
             continue
         carta = next(f for _, f, i in catalogo if i == n)
-        inserti.append((n, r, os.path.join(atl, n), strati_di[carta]))
+        inserti.append((n, r, os.path.join(atl, n), strati_di[carta][0]))
     misure = {}
     with concurrent.futures.ProcessPoolExecutor(max_workers=args.processi) as ex:
         for destinazione, m in ex.map(lavoro_carta, lavori):
@@ -865,7 +942,10 @@ def main():
             continue
         anno, sezione = sezione_di[f]
         print("%-20s %6d  %s%s" % (f, anno, sezione,
-                                   ("  corrections: " + "; ".join(correzioni_di[f])) if correzioni_di[f] else ""))
+                                   ("  corrections: " + correzioni_di[f]) if correzioni_di[f] else ""))
+        quanti, avvisi = avvisi_campioni[f]
+        if quanti or avvisi:
+            print("    legend colour squares: %d%s" % (quanti, "".join("; " + a for a in avvisi)))
         for n in INSERTI:
             if next(g for _, g, i in catalogo if i == n) == f:
                 print("    inset %s: the same territories" % n)

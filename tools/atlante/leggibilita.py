@@ -108,9 +108,10 @@ def misura(pix, w, h, etichette):
     return lingue
 
 
-def rendi_leggibile(w, h, rgb, etichette, puri, fai_tavolozza):
+def rendi_leggibile(w, h, rgb, etichette, puri, fai_tavolozza, dopo_aloni=None):
     """Halos where needed, then the palette; returns (rgb, palette, index
-    bytes, contrast figures of the final picture)."""
+    bytes, contrast figures of the final picture). dopo_aloni(pixels), if
+    given, paints over the picture after the halos (marks no halo may tint)."""
     pix = [tuple(rgb[k:k + 3]) for k in range(0, len(rgb), 3)]
     scatole = _scatole(etichette, w, h)
     # a label at one place may have different colours in different languages
@@ -128,6 +129,8 @@ def rendi_leggibile(w, h, rgb, etichette, puri, fai_tavolozza):
     for giro in range(3):
         for e, box in scatole:
             _alone(pix, w, h, box, e[7], obiettivo, forzati.get((e[4], e[5])))
+        if dopo_aloni:
+            dopo_aloni(pix)
         rgb = b"".join(bytes(p) for p in pix)
         tav = fai_tavolozza(rgb, puri + [CHIARO, SCURO], 256)
         indici = gifpiccolo.riduci(rgb, tav)

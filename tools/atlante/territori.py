@@ -110,7 +110,11 @@ class Tavole:
         for n, (foto, lab, chiave, *_) in _righe(cartella, "etichette-politie.tsv", 3):
             self._chiave_nota("etichette-politie.tsv", n, chiave)
             self.etichette.setdefault(foto, {})[int(lab)] = chiave
+        # a picture of two panels may name one of them (israele4.gif:1 for
+        # the left one): such rows apply to that panel only, the picture's
+        # own rows to both; rows stay in file order
         self.correzioni = {}
+        self._correzioni_in_ordine = []
         for n, campi in _righe(cartella, "correzioni.tsv", 2):
             foto, op = campi[0], campi[1]
             arg = campi[2:] + [""] * 3
@@ -118,13 +122,40 @@ class Tavole:
                 raise ValueError("correzioni.tsv:%d: unknown operation %s" % (n, op))
             if op in ("aggiungi", "come", "poligono"):
                 self._chiave_nota("correzioni.tsv", n, arg[1] if op != "poligono" else arg[0])
-            self.correzioni.setdefault(foto, []).append((op, arg[0].strip(), arg[1].strip(), arg[2].strip()))
+            riga = (op, arg[0].strip(), arg[1].strip(), arg[2].strip())
+            self.correzioni.setdefault(foto, []).append(riga)
+            self._correzioni_in_ordine.append((foto, riga))
         self.leggende = {}
         for n, (foto, lab, nomi, *resto) in _righe(cartella, "leggende.tsv", 3):
             # a fifth column may give the fill where legend labels share a colour
             colore = da_esadecimale(resto[1]) if len(resto) > 1 and resto[1].strip() else None
             self.leggende.setdefault(foto, []).append(
                 (int(lab), [x.strip() for x in nomi.split("|") if x.strip()], colore))
+
+    def pannelli_nominati(self):
+        """(picture, panel) for every row that names a panel (foto:n)."""
+        nominati = set()
+        for tavola in (self.correzioni, self.etichette, self.leggende):
+            for foto in tavola:
+                base, _, pannello = foto.rpartition(":")
+                if base:
+                    nominati.add((base, pannello))
+        return nominati
+
+    def correzioni_di(self, foto, pannello=None):
+        """The corrections of a picture, or of one panel of it: the
+        picture's rows and the panel's, in file order."""
+        chiavi = {foto, "%s:%s" % (foto, pannello)} if pannello else {foto}
+        return [r for f, r in self._correzioni_in_ordine if f in chiavi]
+
+    def etichette_di(self, foto, pannello=None):
+        e = dict(self.etichette.get(foto, {}))
+        if pannello:
+            e.update(self.etichette.get("%s:%s" % (foto, pannello), {}))
+        return e
+
+    def leggende_di(self, foto, pannello=None):
+        return self.leggende.get(foto, []) + (self.leggende.get("%s:%s" % (foto, pannello), []) if pannello else [])
 
     def _chiave_nota(self, tavola, n, chiave):
         if chiave not in self.colore:
@@ -194,18 +225,19 @@ class Strato:
         self.riempimento, self.bordo, self.poligoni, self.chi = riempimento, bordo, poligoni, chi
 
 
-def sezione_della_carta(tav, foto, anno, sezioni):
-    for op, a1, *_ in tav.correzioni.get(foto, []):
+def sezione_della_carta(tav, foto, anno, sezioni, pannello=None):
+    for op, a1, *_ in tav.correzioni_di(foto, pannello):
         if op == "sezione":
             return a1, True
     return confini.sezione_piu_vicina(anno, sezioni), False
 
 
-def strati_della_carta(tav, foto, sezione, colori_legenda):
-    """The territories of a picture, bottom first, and the corrections
-    applied (for the report). colori_legenda: label index -> RGB."""
-    nominate = set(tav.etichette.get(foto, {}).values())
-    correzioni = tav.correzioni.get(foto, [])
+def strati_della_carta(tav, foto, sezione, colori_legenda, pannello=None):
+    """The territories of a picture (or of one panel of a two-panel
+    picture), bottom first, and the corrections applied (for the report).
+    colori_legenda: label index -> RGB."""
+    nominate = set(tav.etichette_di(foto, pannello).values())
+    correzioni = tav.correzioni_di(foto, pannello)
     fuori = {a1 for op, a1, *_ in correzioni if op == "togli"}
     come = {a1: a2 for op, a1, a2, _ in correzioni if op == "come"}
     applicate = ["%s %s" % (op, " ".join(x for x in (a1, a2) if x and op != "poligono") or a1)
@@ -237,7 +269,7 @@ def strati_della_carta(tav, foto, sezione, colori_legenda):
             f, b = colori(a1)
             sopra.append(Strato(f, b, _parse_poligono(a2), "poligono " + a1))
     zone = []
-    for lab, nomi, proprio in tav.leggende.get(foto, []):
+    for lab, nomi, proprio in tav.leggende_di(foto, pannello):
         if lab not in colori_legenda:
             raise ValueError("leggende.tsv: %s has no label %d" % (foto, lab))
         c = proprio or colore_di_zona(colori_legenda[lab])
