@@ -6,9 +6,11 @@
 #include <QSet>
 #include <QStringList>
 #include <QtGlobal>
+#include <optional>
 #include <cstdio>
 #include <cstring>
 
+#include "toolkit/GifSemplice.h"
 #include "toolkit/Percorsi.h"
 
 namespace forma {
@@ -90,6 +92,15 @@ Picture LoadPicture(const QString& percorso) {
         segnala(locale, QStringLiteral("cannot be read (%1), shown empty").arg(file.errorString()));
         return figura;
     }
+
+    // The atlas's own pictures are plain GIFs: decoded here at once; any
+    // other file goes through Qt's readers below, which also explain faults.
+    const QByteArray dati = file.readAll();
+    if (std::optional<QImage> semplice = DecodificaGifSemplice(dati, kLatoMassimo)) {
+        figura->immagine = std::move(*semplice);
+        return figura;
+    }
+    file.seek(0);
 
     AvvisiDelLettore avvisi;
     QImageReader lettore(&file);

@@ -12,38 +12,11 @@ namespace forma {
 
 namespace {
 
-// The lines of a caption as the old labels broke them: at the caption's own
-// line ends and, when wrapping, only at blanks. A word wider than the label
-// stays whole (the label clips it), never split at a dot or a hyphen.
-QStringList righe(const QFontMetrics& fm, const QString& testo, int larghezza, bool avvolgi) {
+// A caption's paragraphs: its own line ends, whichever way they are written.
+QStringList paragrafiDi(const QString& testo) {
     QString normale = testo;
     normale.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QStringList paragrafi = normale.split(QLatin1Char('\n'));
-    if (!avvolgi) return paragrafi;
-    QStringList risultato;
-    for (const QString& paragrafo : paragrafi) {
-        QString riga;
-        qsizetype i = 0;
-        while (i < paragrafo.size()) {
-            // Next word with the blanks before it.
-            qsizetype j = i;
-            while (j < paragrafo.size() && paragrafo[j] == QLatin1Char(' ')) ++j;
-            while (j < paragrafo.size() && paragrafo[j] != QLatin1Char(' ')) ++j;
-            const QString pezzo = paragrafo.mid(i, j - i);
-            if (!riga.isEmpty() && fm.horizontalAdvance(riga + pezzo) > larghezza) {
-                risultato << riga;
-                // The new line starts with the word, without the blanks before it.
-                qsizetype inizio = 0;
-                while (inizio < pezzo.size() && pezzo[inizio] == QLatin1Char(' ')) ++inizio;
-                riga = pezzo.mid(inizio);
-            } else {
-                riga += pezzo;
-            }
-            i = j;
-        }
-        risultato << riga;
-    }
-    return risultato;
+    return normale.split(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -148,14 +121,24 @@ void Label::aggiornaPresaMouse() { setAttribute(Qt::WA_TransparentForMouseEvents
 
 // Working the lines out measures the text word by word; a label is painted
 // far more often than its caption, width or font change, so the lines are
-// kept until one of them does.
-const QStringList& Label::righePer(int larghezza) const {
+// kept until one of them does. They are worked out as far as they are
+// needed: a paint needs only the lines that reach into the label (a long
+// caption in a short label clips the rest), the label's size and Righe()
+// need them all; the later lines follow on from where the earlier stopped,
+// so they are the same either way.
+const QStringList& Label::righePer(int larghezza, qsizetype quante) const {
     const bool avvolte = avvolge();
     // Unwrapped lines do not depend on the width.
     if (!avvolte) larghezza = 0;
     if (!righeValide_ || righeAvvolte_ != avvolte || righeLarghezza_ != larghezza || righeCaption_ != caption_ ||
         righeFont_ != font()) {
-        righe_ = righe(QFontMetrics(font()), caption_, larghezza, avvolte);
+        paragrafi_ = paragrafiDi(caption_);
+        righe_.clear();
+        rigaInCorso_.clear();
+        paragrafo_ = 0;
+        posizione_ = 0;
+        righeComplete_ = !avvolte;
+        if (!avvolte) righe_ = paragrafi_;
         righeCaption_ = caption_;
         righeFont_ = font();
         righeLarghezza_ = larghezza;
@@ -163,15 +146,47 @@ const QStringList& Label::righePer(int larghezza) const {
         righeValide_ = true;
         ++impaginazioni_;
     }
+    if (!righeComplete_ && righe_.size() < quante) {
+        const QFontMetrics fm(font());
+        while (!righeComplete_ && righe_.size() < quante) prossimaRiga(fm, larghezza);
+    }
     return righe_;
 }
 
-const QStringList& Label::Righe() const { return righePer(width()); }
+// The next line as the old labels broke them: at the caption's own line
+// ends and, when wrapping, only at blanks. A word wider than the label stays
+// whole (the label clips it), never split at a dot or a hyphen.
+void Label::prossimaRiga(const QFontMetrics& fm, int larghezza) const {
+    const QString& paragrafo = paragrafi_[paragrafo_];
+    while (posizione_ < paragrafo.size()) {
+        // Next word with the blanks before it.
+        qsizetype j = posizione_;
+        while (j < paragrafo.size() && paragrafo[j] == QLatin1Char(' ')) ++j;
+        while (j < paragrafo.size() && paragrafo[j] != QLatin1Char(' ')) ++j;
+        const QString pezzo = paragrafo.mid(posizione_, j - posizione_);
+        posizione_ = j;
+        if (!rigaInCorso_.isEmpty() && fm.horizontalAdvance(rigaInCorso_ + pezzo) > larghezza) {
+            righe_ << rigaInCorso_;
+            // The new line starts with the word, without the blanks before it.
+            qsizetype inizio = 0;
+            while (inizio < pezzo.size() && pezzo[inizio] == QLatin1Char(' ')) ++inizio;
+            rigaInCorso_ = pezzo.mid(inizio);
+            return;
+        }
+        rigaInCorso_ += pezzo;
+    }
+    righe_ << rigaInCorso_;
+    rigaInCorso_.clear();
+    posizione_ = 0;
+    if (++paragrafo_ == paragrafi_.size()) righeComplete_ = true;
+}
+
+const QStringList& Label::Righe() const { return righePer(width(), kTutte); }
 
 void Label::adattaDimensioni() {
     if (!autoSize_) return;
     const QFontMetrics fm(font());
-    const QStringList& linee = righePer(std::max(1, pixel(Width())));
+    const QStringList& linee = righePer(std::max(1, pixel(Width())), kTutte);
     const int altezza = static_cast<int>(linee.size()) * fm.height();
     if (wordWrap_) {
         impostaDimensioniPixel(pixel(Width()), altezza);
@@ -193,7 +208,9 @@ void Label::paintEvent(QPaintEvent*) {
     if (caption_.isEmpty()) return;
     p.setFont(font());
     const QFontMetrics fm(font());
-    const QStringList& linee = righePer(width());
+    // Only the lines that reach into the label can show.
+    const qsizetype visibili = height() <= 0 ? 0 : (height() + fm.height() - 1) / std::max(1, fm.height());
+    const QStringList& linee = righePer(width(), visibili);
     auto disegna = [&](QPoint scarto) {
         int y = 0;
         for (const QString& l : linee) {

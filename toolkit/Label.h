@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QString>
 #include <QStringList>
+#include <limits>
 
 #include "toolkit/Colori.h"
 #include "toolkit/Controllo.h"
@@ -63,7 +65,9 @@ private:
     void aggiornaPresaMouse();
     int flagsTesto() const;
     bool avvolge() const;
-    const QStringList& righePer(int larghezza) const;
+    static constexpr qsizetype kTutte = std::numeric_limits<qsizetype>::max();
+    const QStringList& righePer(int larghezza, qsizetype quante) const;
+    void prossimaRiga(const QFontMetrics& fm, int larghezza) const;
 
     QString caption_;
     Colore foreColor_ = ColoreTestoPulsante;
@@ -75,8 +79,14 @@ private:
     QString fontName_ = QStringLiteral("MS Sans Serif");
     float fontSize_ = 8.25f;
 
-    // The lines last worked out, and what they were worked out for.
+    // The lines last worked out, and what they were worked out for; while
+    // they are not complete, where the next line starts.
     mutable QStringList righe_;
+    mutable QStringList paragrafi_;
+    mutable qsizetype paragrafo_ = 0;
+    mutable qsizetype posizione_ = 0;
+    mutable QString rigaInCorso_;
+    mutable bool righeComplete_ = false;
     mutable QString righeCaption_;
     mutable QFont righeFont_;
     mutable int righeLarghezza_ = -1;

@@ -135,6 +135,43 @@ TEST(ImpaginazioneEtichetta, SiRifaSoloQuandoCambiaDidascaliaLarghezzaOCarattere
     EXPECT_EQ(l.Righe(), QStringList{QStringLiteral("Exit")});
 }
 
+// A long caption in a short label: the paint works out only the lines that
+// reach into the label, yet it paints the same pixels as with every line
+// worked out first, and the lines asked for afterwards are the rule's.
+TEST(ImpaginazioneEtichetta, IlDipintoSiFermaAlleRigheCheSiVedono) {
+    QString lunga;
+    for (int i = 0; i < 12; ++i) lunga += QString::fromUtf8(didascalie[i % 3]) + QLatin1Char(' ');
+    forma::Form f;
+    f.resize(700, 300);
+    forma::Label pigra(&f);
+    forma::Label intera(&f);
+    for (forma::Label* l : {&pigra, &intera}) {
+        l->setFontName(QStringLiteral("MS Sans Serif"));
+        l->setFontSize(8.25f);
+        l->Move(0, 0, 4000, 500);
+        l->setCaption(lunga);
+    }
+    intera.setTop(1000);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const QFontMetrics fm(pigra.font());
+    const QStringList regola = righeDiRiferimento(fm, lunga, pigra.width(), true);
+    ASSERT_GT(regola.size() * fm.height(), 2 * pigra.height());  // most lines fall below the label
+
+    ASSERT_EQ(intera.Righe(), regola);
+    for (bool abilitata : {true, false}) {
+        pigra.setEnabled(abilitata);
+        intera.setEnabled(abilitata);
+        pigra.setCaption(QString());
+        pigra.setCaption(lunga);  // laid out anew, by the paint alone
+        EXPECT_EQ(pigra.grab().toImage(), intera.grab().toImage()) << abilitata;
+    }
+    const int prima = pigra.Impaginazioni();
+    EXPECT_EQ(pigra.Righe(), regola);
+    EXPECT_EQ(pigra.Impaginazioni(), prima);  // carried on, not started again
+    EXPECT_EQ(pigra.grab().toImage(), intera.grab().toImage());
+}
+
 class ImpaginazioneCasella : public ::testing::Test {
 protected:
     ImpaginazioneCasella() {

@@ -1,0 +1,196 @@
+#include "toolkit/GifSemplice.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace forma {
+
+namespace {
+
+class Lettore {
+public:
+    explicit Lettore(QByteArrayView d) : p_(reinterpret_cast<const std::uint8_t*>(d.data())), n_(d.size()) {}
+    bool resta(qsizetype k) const { return n_ - i_ >= k; }
+    std::uint8_t byte() { return p_[i_++]; }
+    int parola() {
+        const int v = p_[i_] | (p_[i_ + 1] << 8);
+        i_ += 2;
+        return v;
+    }
+    const std::uint8_t* qui() const { return p_ + i_; }
+    void salta(qsizetype k) { i_ += k; }
+
+private:
+    const std::uint8_t* p_;
+    qsizetype n_;
+    qsizetype i_ = 0;
+};
+
+// Skips a chain of data sub-blocks up to its terminator.
+bool saltaSottoblocchi(Lettore& l) {
+    for (;;) {
+        if (!l.resta(1)) return false;
+        const int k = l.byte();
+        if (k == 0) return true;
+        if (!l.resta(k)) return false;
+        l.salta(k);
+    }
+}
+
+}  // namespace
+
+std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo) {
+    Lettore l(dati);
+    if (!l.resta(13)) return std::nullopt;
+    if (std::memcmp(l.qui(), "GIF87a", 6) != 0 && std::memcmp(l.qui(), "GIF89a", 6) != 0) return std::nullopt;
+    l.salta(6);
+    const int larghezza = l.parola();
+    const int altezza = l.parola();
+    const int campi = l.byte();
+    l.salta(2);  // background index, aspect: unused by an opaque picture that covers the screen
+    if (larghezza <= 0 || altezza <= 0 || larghezza > latoMassimo || altezza > latoMassimo) return std::nullopt;
+
+    std::array<QRgb, 256> tavolozza{};
+    int colori = 0;
+    auto leggiTavolozza = [&](int campiTavolozza) {
+        colori = 2 << (campiTavolozza & 7);
+        if (!l.resta(3 * colori)) return false;
+        for (int c = 0; c < colori; ++c) {
+            const int r = l.byte();
+            const int g = l.byte();
+            const int b = l.byte();
+            tavolozza[static_cast<std::size_t>(c)] = qRgb(r, g, b);
+        }
+        return true;
+    };
+    if ((campi & 0x80) && !leggiTavolozza(campi)) return std::nullopt;
+
+    // Extensions up to the first image; a transparent colour is left to Qt.
+    for (;;) {
+        if (!l.resta(1)) return std::nullopt;
+        const int introduttore = l.byte();
+        if (introduttore == 0x2C) break;
+        if (introduttore != 0x21 || !l.resta(1)) return std::nullopt;
+        const int etichetta = l.byte();
+        if (etichetta == 0xF9) {
+            if (!l.resta(2)) return std::nullopt;
+            const int k = l.byte();
+            if (k < 4 || !l.resta(k)) return std::nullopt;
+            if (l.qui()[0] & 0x01) return std::nullopt;
+            l.salta(k);
+        }
+        if (!saltaSottoblocchi(l)) return std::nullopt;
+    }
+
+    if (!l.resta(9)) return std::nullopt;
+    const int sinistra = l.parola();
+    const int alto = l.parola();
+    const int w = l.parola();
+    const int h = l.parola();
+    const int campiImmagine = l.byte();
+    if (sinistra != 0 || alto != 0 || w != larghezza || h != altezza) return std::nullopt;
+    if (campiImmagine & 0x40) return std::nullopt;  // interlaced
+    if ((campiImmagine & 0x80) && !leggiTavolozza(campiImmagine)) return std::nullopt;
+    if (colori == 0) return std::nullopt;
+
+    if (!l.resta(1)) return std::nullopt;
+    const int minimo = l.byte();
+    if (minimo < 2 || minimo > 8) return std::nullopt;
+
+    // LZW, codes read least significant bit first across the sub-blocks.
+    // Every code past the roots stands for a run of indices already written
+    // out: where it starts and how long it is. A new code is the previous
+    // code's run plus the first index of the run that follows it directly,
+    // so it is that run, one longer, where it was just written.
+    const qint64 totale = static_cast<qint64>(larghezza) * altezza;
+    QByteArray indici(totale, Qt::Uninitialized);
+    auto* uscita = reinterpret_cast<std::uint8_t*>(indici.data());
+    constexpr int kCodici = 4096;
+    std::array<qint64, kCodici> inizio{};
+    std::array<int, kCodici> lunghezza{};
+    const int pulisci = 1 << minimo;
+    const int fine = pulisci + 1;
+    int ampiezza = minimo + 1;
+    int prossimo = pulisci + 2;
+    int precedente = -1;
+    int lunghezzaPrecedente = 0;  // of the run the previous code wrote, just before this one
+    qint64 scritti = 0;
+
+    std::uint32_t bit = 0;
+    int nBit = 0;
+    int blocco = 0;
+    while (scritti < totale) {
+        while (nBit < ampiezza) {
+            if (blocco == 0) {
+                if (!l.resta(1)) return std::nullopt;
+                blocco = l.byte();
+                if (blocco == 0) return std::nullopt;  // data ended before the picture did
+            }
+            if (!l.resta(1)) return std::nullopt;
+            bit |= static_cast<std::uint32_t>(l.byte()) << nBit;
+            nBit += 8;
+            --blocco;
+        }
+        const int codice = static_cast<int>(bit & ((1u << ampiezza) - 1));
+        bit >>= ampiezza;
+        nBit -= ampiezza;
+
+        if (codice == pulisci) {
+            ampiezza = minimo + 1;
+            prossimo = pulisci + 2;
+            precedente = -1;
+            continue;
+        }
+        if (codice == fine) return std::nullopt;
+        const qint64 qui = scritti;
+        if (codice < pulisci) {
+            uscita[scritti++] = static_cast<std::uint8_t>(codice);
+        } else {
+            if (precedente < 0 || codice > prossimo || codice >= kCodici) return std::nullopt;
+            qint64 da;
+            int quanti;
+            if (codice == prossimo) {
+                // Being defined by this very step: the previous run and its
+                // own first index, copied forwards byte by byte.
+                da = qui - lunghezzaPrecedente;
+                quanti = lunghezzaPrecedente + 1;
+            } else {
+                da = inizio[static_cast<std::size_t>(codice)];
+                quanti = lunghezza[static_cast<std::size_t>(codice)];
+            }
+            if (scritti + quanti > totale) return std::nullopt;
+            if (da + quanti <= scritti) {
+                std::memcpy(uscita + scritti, uscita + da, static_cast<std::size_t>(quanti));
+                scritti += quanti;
+            } else {
+                for (int k = 0; k < quanti; ++k) uscita[scritti++] = uscita[da + k];
+            }
+        }
+        if (precedente >= 0 && prossimo < kCodici) {
+            const auto p = static_cast<std::size_t>(prossimo);
+            inizio[p] = qui - lunghezzaPrecedente;
+            lunghezza[p] = lunghezzaPrecedente + 1;
+            ++prossimo;
+            if (prossimo == (1 << ampiezza) && ampiezza < 12) ++ampiezza;
+        }
+        lunghezzaPrecedente = static_cast<int>(scritti - qui);
+        precedente = codice;
+    }
+
+    QImage immagine(larghezza, altezza, QImage::Format_RGB32);
+    if (immagine.isNull()) return std::nullopt;
+    const std::uint8_t* sorgente = uscita;
+    for (int y = 0; y < altezza; ++y) {
+        auto* riga = reinterpret_cast<QRgb*>(immagine.scanLine(y));
+        for (int x = 0; x < larghezza; ++x) {
+            const std::uint8_t indice = sorgente[x];
+            if (indice >= colori) return std::nullopt;
+            riga[x] = tavolozza[indice];
+        }
+        sorgente += larghezza;
+    }
+    return immagine;
+}
+
+}  // namespace forma
