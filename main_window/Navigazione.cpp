@@ -51,13 +51,13 @@ static void disegnaScheda(Tavolavel& t, const SchedaCarta& s) {
 
 void Tavolavel::CArte() {
     scriviEra(LabCristo, false);
-    if (numcarta < 1 || numcarta > 81) return;
+    if (numcarta < 1 || numcarta > UltimaCartaaC) return;
     disegnaScheda(*this, *schedaDi(numcarta));
 }
 
 void Tavolavel::carte2() {
     scriviEra(LabCristo, true);
-    if (numcarta < 82 || numcarta > 168) return;
+    if (numcarta <= UltimaCartaaC || numcarta > NumeroCarte) return;
     disegnaScheda(*this, *schedaDi(numcarta));
 }
 
@@ -96,10 +96,10 @@ void Tavolavel::Labprecedente_Click() {
 }
 
 void Tavolavel::Labsuccessiva_Click() {
-    if (numcarta == 168) return;
+    if (numcarta == NumeroCarte) return;
     numcarta = static_cast<std::int16_t>(numcarta + 1);
     Labprecedente.setEnabled(true);
-    if (numcarta == 168) Labsuccessiva.setEnabled(false);
+    if (numcarta == NumeroCarte) Labsuccessiva.setEnabled(false);
     if (numcarta >= 82) {
         carte2();
         barraDaAnno(true);

@@ -123,7 +123,7 @@ void Stampavel::progetta() {
 
     // Placeholders, every one replaced by the fill before the first showing:
     // a row along the top edge and a row near the description.
-    for (int i = 0; i < 36; ++i) {
+    for (int i = 0; i < NumeroEtichette; ++i) {
         forma::Label& l = *Label1[static_cast<std::size_t>(i)];
         if (i <= 26) {
             l.Move(120.0f + 435.0f * static_cast<float>(i), 0, 375, 195);

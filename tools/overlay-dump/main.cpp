@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     forma::Label* bandiere[] = {&t.LabITA, &t.LabFRA, &t.LabSPA, &t.LabING};
     for (forma::Label* bandiera : bandiere) {
         bandiera->Click();
-        for (int n = 1; n <= 168; ++n) {
+        for (int n = 1; n <= NumeroCarte; ++n) {
             ModtavolaVel::numcarta = static_cast<std::int16_t>(n);
             if (n <= 81)
                 t.CArte();
