@@ -210,43 +210,37 @@ void Cronologiavel::Form_Load() {
 
 void Cronologiavel::applicaLinguaIniziale() {
     struct Scelta {
-        const char* parola;
         const CaptionsLingua& captions;
         forma::Label& etichetta;
         void (Cronologiavel::*riempi)();
         const TabellaTesti& tabella;
     };
-    const Scelta scelte[] = {
-        {"italiano", captionsIta, Label7, &Cronologiavel::Italia, testiIta},
-        {"francese", captionsFra, Label6, &Cronologiavel::Francia, testiFra},
-        {"spagnolo", captionsSpa, Label8, &Cronologiavel::Spagna, testiSpa},
-        {"inglese", captionsIng, Label5, &Cronologiavel::Britannia, testiIng},
+    const Scelta scelte[contenuti::NumeroLingue] = {
+        {captionsIta, Label7, &Cronologiavel::Italia, testiIta},
+        {captionsFra, Label6, &Cronologiavel::Francia, testiFra},
+        {captionsSpa, Label8, &Cronologiavel::Spagna, testiSpa},
+        {captionsIng, Label5, &Cronologiavel::Britannia, testiIng},
     };
-    for (const Scelta& s : scelte) {
-        if (linguaCronologia != s.parola) continue;
-        Label2.setCaption(QString::fromUtf8(s.captions.suggerimento));
-        Labesci.setCaption(QString::fromUtf8(s.captions.esci));
-        Labtorna.setCaption(QString::fromUtf8(s.captions.torna));
-        s.etichetta.setForeColor(Rosso);
-        (this->*s.riempi)();
-        for (std::size_t i = 0; i < 8; ++i) Label1[i]->setCaption(s.tabella[i + 1]);
-        return;
-    }
+    // Another value of the language leaves the window as designed.
+    const std::optional<contenuti::Lingua> l = contenuti::linguaDa(linguaCronologia);
+    if (!l) return;
+    const Scelta& s = scelte[*l];
+    Label2.setCaption(QString::fromUtf8(s.captions.suggerimento));
+    Labesci.setCaption(QString::fromUtf8(s.captions.esci));
+    Labtorna.setCaption(QString::fromUtf8(s.captions.torna));
+    s.etichetta.setForeColor(Rosso);
+    (this->*s.riempi)();
+    for (std::size_t i = 0; i < 8; ++i) Label1[i]->setCaption(s.tabella[i + 1]);
 }
 
 void Cronologiavel::testiDellaPagina() {
-    const TabellaTesti* tabella = nullptr;
-    if (linguaCronologia == "inglese")
-        tabella = &testiIng;
-    else if (linguaCronologia == "francese")
-        tabella = &testiFra;
-    else if (linguaCronologia == "italiano")
-        tabella = &testiIta;
-    else if (linguaCronologia == "spagnolo")
-        tabella = &testiSpa;
-    if (!tabella) return;
+    // Another value of the language leaves the rows as they are.
+    const std::optional<contenuti::Lingua> l = contenuti::linguaDa(linguaCronologia);
+    if (!l) return;
+    const TabellaTesti* const tabelle[contenuti::NumeroLingue] = {&testiIta, &testiFra, &testiSpa, &testiIng};
+    const TabellaTesti& tabella = *tabelle[*l];
     for (std::size_t i = 0; i < 8; ++i)
-        Label1[i]->setCaption((*tabella)[static_cast<std::size_t>(inizioPagina) + i + 1]);
+        Label1[i]->setCaption(tabella[static_cast<std::size_t>(inizioPagina) + i + 1]);
 }
 
 void Cronologiavel::scegliLingua(void (Cronologiavel::*riempi)(), const TabellaTesti& tabella, const char* parola,
