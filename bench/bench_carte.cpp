@@ -32,7 +32,7 @@ void BM_DisegnaCarta(benchmark::State& stato) {
             t.carte2();
     }
 }
-BENCHMARK(BM_DisegnaCarta)->DenseRange(1, 168)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DisegnaCarta)->DenseRange(1, NumeroCarte)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
