@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "main_window/FasceTempo.h"
+#include "maps/ContenutoCarta.h"
 #include "tests/support/FinestraPrincipale.h"
 
 namespace percorsi {
@@ -18,8 +19,8 @@ namespace percorsi {
 struct Atteso {
     int etichetta;
     const char* didascalia;  // nullptr: not checked
-    float top, left;         // < 0: not checked
-    long colore;             // -1: not checked; progettato: see below
+    float top, left;  // < 0: not checked
+    long colore;  // -1: not checked; progettato: see below
 };
 
 // The label still has the colour it was designed with: no map drawn so far
@@ -65,10 +66,58 @@ inline void vaiA(Tavolavel& t, int n) {
 inline void italiano(Tavolavel& t) { prova::FinestraPrincipale::clic(t, t.LabITA); }
 inline void francese(Tavolavel& t) { prova::FinestraPrincipale::clic(t, t.LabFRA); }
 inline void spagnolo(Tavolavel& t) { prova::FinestraPrincipale::clic(t, t.LabSPA); }
+inline void inglese(Tavolavel& t) { prova::FinestraPrincipale::clic(t, t.LabING); }
+// Draw a map the way the chronology or a timeline does: set the number and
+// call the dispatcher that owns it.
+inline void disegna(Tavolavel& t, int n) {
+    ModtavolaVel::numcarta = static_cast<std::int16_t>(n);
+    if (n <= 81)
+        t.CArte();
+    else
+        t.carte2();
+}
+
+// Every label a map's content writes and its description, on the overlay
+// exactly as the content gives them in that language.
+void overlayComeIDati(const Tavolavel& t, const contenuti::ContenutoCarta& c, contenuti::Lingua l);
+// The same, and every label from the emptied start on without a caption.
+void comeLaCarta(const Tavolavel& t, const contenuti::ContenutoCarta& c, contenuti::Lingua l);
 
 // The name of an instantiated case: its route's name.
-inline std::string nomePercorso(const ::testing::TestParamInfo<Percorso>& i) { return i.param.nome; }
+struct NomePercorso {
+    template <typename P>
+    std::string operator()(const ::testing::TestParamInfo<P>& i) const {
+        return i.param.nome;
+    }
+};
 
 class Percorsi : public prova::FinestraPrincipale, public ::testing::WithParamInterface<Percorso> {};
+
+// Routes to a map that writes every label it uses: at the end each of them
+// has the map's place and colour and, in a language of the four, its caption,
+// and the box holds the map's description. The listed labels are checked
+// against literal values as well.
+struct PercorsoComeLaCarta {
+    const char* nome;
+    std::function<void(Tavolavel&)> strada;
+    int carta;
+    const contenuti::ContenutoCarta* contenuto;
+    int lingua;  // -1: captions and description are not this map's
+    std::vector<Atteso> attesi;
+    const char* inizioTesto = nullptr;  // opening of the description; nullptr: not checked
+};
+
+class PercorsiComeLaCarta : public prova::FinestraPrincipale,
+                            public ::testing::WithParamInterface<PercorsoComeLaCarta> {};
+
+// Routes whose end is checked by a step of its own.
+struct PercorsoVerificato {
+    const char* nome;
+    std::function<void(Tavolavel&)> strada;
+    std::function<void(const Tavolavel&)> verifica;
+};
+
+class PercorsiVerificati : public prova::FinestraPrincipale,
+                           public ::testing::WithParamInterface<PercorsoVerificato> {};
 
 }  // namespace percorsi

@@ -56,8 +56,7 @@ TEST_P(Descrizioni, AperturaLunghezzaEBordi) {
         EXPECT_EQ(finali, *r.bianchiFinali) << t;
     }
     // One paragraph on one line, no tabs or stray control characters.
-    EXPECT_TRUE(std::none_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-        << t;
+    EXPECT_TRUE(std::none_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; })) << t;
     // Well-formed UTF-8: a broken accent would show as garbage in the box.
     EXPECT_TRUE(utf8Valido(t)) << t;
 }
@@ -135,8 +134,8 @@ TEST_P(FormaPulitura, VociEPulizia) {
         if (r.tuttePosate) {
             EXPECT_TRUE(e.posizione.has_value()) << "etichetta " << e.indice;
         }
-        const auto scritte = std::count_if(e.didascalia.begin(), e.didascalia.end(),
-                                           [](const char* d) { return d != nullptr; });
+        const auto scritte =
+            std::count_if(e.didascalia.begin(), e.didascalia.end(), [](const char* d) { return d != nullptr; });
         // A caption is written in all four languages or in none.
         EXPECT_TRUE(scritte == 0 || scritte == NumeroLingue) << "etichetta " << e.indice;
         if (scritte == 0) senzaDidascalia.push_back(e.indice);
@@ -230,8 +229,8 @@ TEST_P(FormaSulQuadro, TrentaseiEtichetteSulQuadro) {
             ASSERT_NE(e.didascalia[l], nullptr) << "lingua " << l;
             if (*e.didascalia[l] != '\0') senzaTesto = false;
         }
-        const bool sulQuadro = e.posizione->Top >= 1080 && e.posizione->Top <= 5160 &&
-                               e.posizione->Left >= 3720 && e.posizione->Left <= 10120;
+        const bool sulQuadro = e.posizione->Top >= 1080 && e.posizione->Top <= 5160 && e.posizione->Left >= 3720 &&
+                               e.posizione->Left <= 10120;
         if (!sulQuadro) {
             sotto.push_back(i);
             EXPECT_EQ(e.posizione->Top, 5640);

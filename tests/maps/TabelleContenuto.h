@@ -23,8 +23,8 @@ using contenuti::NumeroLingue;
 using contenuti::Posizione;
 
 // Colours as the content writes them (0xBBGGRR).
-constexpr std::uint32_t nero = 0x000000, bianco = 0xFFFFFF, rosso = 0x0000FF, rossoScuro = 0x0000C0,
-                        blu = 0xFF0000, bluScuro = 0xC00000;
+constexpr std::uint32_t nero = 0x000000, bianco = 0xFFFFFF, rosso = 0x0000FF, rossoScuro = 0x0000C0, blu = 0xFF0000,
+                        bluScuro = 0xC00000;
 
 // Bottom edge of the map picture: a label placed lower stands under it.
 constexpr int FondoCarta = 5295;
@@ -165,15 +165,17 @@ struct RigaColori {
     int primaDaPulire;
     std::size_t voci;
     std::vector<int> vuote;
-    std::vector<int> blu;    // 0xFF0000
+    std::vector<int> blu;  // 0xFF0000
     std::vector<int> rosse;  // 0x0000FF
-    int bianche;             // 0xFFFFFF
-    int nere;                // 0x000000
+    int bianche;  // 0xFFFFFF
+    int nere;  // 0x000000
 };
 
 // Failure messages name the row rather than dumping its bytes.
 template <typename Riga>
-concept ConNome = requires(const Riga& r) { r.nome; };
+concept ConNome = requires(const Riga& r) {
+    r.nome;
+};
 template <ConNome Riga>
 void PrintTo(const Riga& r, std::ostream* os) {
     *os << r.nome;
