@@ -11,19 +11,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaEtichetta;
-using verifica::RigaConfronto;
-using verifica::RigaPulitura;
-using verifica::NomeRiga;
-using verifica::voce;
-using verifica::stesseDidascalie;
-using verifica::stessaPosizione;
-using verifica::Descrizioni;
-using verifica::Etichette;
-using verifica::FormaPulitura;
-using verifica::Confronti;
+using namespace verifica;
 
 const RigaDescrizione descrizioni[] = {
     {"Carta19Italiano", &ac1512, Italiano, "1512 a.C. L'Egitto, sotto il regno di Tuthmosis III, estende", 282, false, false},

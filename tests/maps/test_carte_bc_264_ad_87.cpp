@@ -13,21 +13,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaFrammenti;
-using verifica::RigaEtichetta;
-using verifica::RigaConfronto;
-using verifica::RigaRiserva;
-using verifica::RigaConsecutive;
-using verifica::NomeRiga;
-using verifica::voce;
-using verifica::Descrizioni;
-using verifica::Frammenti;
-using verifica::Etichette;
-using verifica::FormaConsecutive;
-using verifica::Riserve;
-using verifica::Confronti;
+using namespace verifica;
 
 const RigaDescrizione descrizioni[] = {
     {"Carta68Italiano", &ac264, Italiano, "264 a.C.      ROMA: dopo le guerre sannitiche,", 427, false, false},

@@ -15,20 +15,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaEtichetta;
-using verifica::RigaConfronto;
-using verifica::RigaPulitura;
-using verifica::RigaConsecutive;
-using verifica::NomeRiga;
-using verifica::blu;
-using verifica::voce;
-using verifica::Descrizioni;
-using verifica::Etichette;
-using verifica::FormaPulitura;
-using verifica::FormaConsecutive;
-using verifica::Confronti;
+using namespace verifica;
 
 // Maps 54 and 60 to 76, in the order of the atlas: the rules below hold
 // across them all, into the next folder.

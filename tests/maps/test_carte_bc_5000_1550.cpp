@@ -15,15 +15,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaEtichetta;
-using verifica::RigaPulitura;
-using verifica::NomeRiga;
-using verifica::voce;
-using verifica::Descrizioni;
-using verifica::Etichette;
-using verifica::FormaPulitura;
+using namespace verifica;
 
 const std::array<const ContenutoCarta*, 18> cartePrime = {
     &ac5000, &ac3300, &ac3100, &ac3000, &ac2350, &ac2220, &ac2112, &ac2061, &ac2004,

@@ -11,16 +11,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaEtichetta;
-using verifica::RigaConfronto;
-using verifica::RigaPulitura;
-using verifica::NomeRiga;
-using verifica::Descrizioni;
-using verifica::Etichette;
-using verifica::FormaPulitura;
-using verifica::Confronti;
+using namespace verifica;
 
 // The cities of the Near East frame keep the colour the previous map left.
 const std::vector<int> cittaSenzaColore{10, 11, 12, 14, 15, 18, 20, 26};

@@ -13,16 +13,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaEtichetta;
-using verifica::RigaConfronto;
-using verifica::RigaConRiserve;
-using verifica::NomeRiga;
-using verifica::Descrizioni;
-using verifica::Etichette;
-using verifica::FormaConRiserve;
-using verifica::Confronti;
+using namespace verifica;
 
 const std::array<const ContenutoCarta*, 16> carteEuropa = {
     &dc1400eu, &dc1420, &dc1470, &dc1500eu, &dc1530, &dc1600eu, &dc1618, &dc1648,

@@ -13,23 +13,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaEtichetta;
-using verifica::RigaConfronto;
-using verifica::RigaConRiserve;
-using verifica::RigaConVuote;
-using verifica::NomeRiga;
-using verifica::nero;
-using verifica::bianco;
-using verifica::rosso;
-using verifica::blu;
-using verifica::voce;
-using verifica::Descrizioni;
-using verifica::Etichette;
-using verifica::FormaConRiserve;
-using verifica::FormaConVuote;
-using verifica::Confronti;
+using namespace verifica;
 
 const RigaDescrizione descrizioni[] = {
     {"Carta138Italiano", &dc1748, Italiano, "1748   Al termine della 2° guerra del Nord,", 486, false, false},

@@ -15,24 +15,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaFrammenti;
-using verifica::RigaEtichetta;
-using verifica::RigaConfronto;
-using verifica::RigaConVuote;
-using verifica::RigaColori;
-using verifica::NomeRiga;
-using verifica::nero;
-using verifica::bianco;
-using verifica::blu;
-using verifica::voce;
-using verifica::Descrizioni;
-using verifica::Frammenti;
-using verifica::Etichette;
-using verifica::FormaConVuote;
-using verifica::FormaColori;
-using verifica::Confronti;
+using namespace verifica;
 
 // The first `n` code points of a UTF-8 text, and the rest.
 std::string_view primiCaratteri(std::string_view t, std::size_t n) {

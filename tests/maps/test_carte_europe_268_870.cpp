@@ -14,16 +14,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaEtichetta;
-using verifica::RigaSoloDidascalia;
-using verifica::NomeRiga;
-using verifica::blu;
-using verifica::voce;
-using verifica::Descrizioni;
-using verifica::Etichette;
-using verifica::FormaSoloDidascalia;
+using namespace verifica;
 
 struct CartaEuropea {
     int numero;
@@ -254,7 +245,7 @@ TEST(Europe268a870DescrizioniDistinte, DettagliDeiTesti) {
 
 // What the maps share.
 
-bool stessaVoce(const EtichettaCarta& a, const EtichettaCarta& b, int saltaLingua = -1) {
+bool stessaVoceTranne(const EtichettaCarta& a, const EtichettaCarta& b, int saltaLingua = -1) {
     if (a.indice != b.indice || a.ForeColor != b.ForeColor) return false;
     if (a.posizione.has_value() != b.posizione.has_value()) return false;
     if (a.posizione && (a.posizione->Top != b.posizione->Top || a.posizione->Left != b.posizione->Left)) return false;
@@ -271,10 +262,10 @@ void confronta(const ContenutoCarta& a, const ContenutoCarta& b, int indiceDiver
         const auto& x = a.etichette[i];
         const auto& y = b.etichette[i];
         if (x.indice == indiceDiverso) {
-            EXPECT_TRUE(stessaVoce(x, y, linguaDiversa)) << "label " << x.indice;
+            EXPECT_TRUE(stessaVoceTranne(x, y, linguaDiversa)) << "label " << x.indice;
             EXPECT_STRNE(x.didascalia[linguaDiversa], y.didascalia[linguaDiversa]) << "label " << x.indice;
         } else {
-            EXPECT_TRUE(stessaVoce(x, y)) << "label " << x.indice;
+            EXPECT_TRUE(stessaVoceTranne(x, y)) << "label " << x.indice;
         }
     }
 }
@@ -282,7 +273,7 @@ void confronta(const ContenutoCarta& a, const ContenutoCarta& b, int indiceDiver
 TEST(Europe268a870Condivise, Carte104E105HannoLeStesseEtichette) {
     ASSERT_EQ(dc843.etichette.size(), dc870.etichette.size());
     for (std::size_t i = 0; i < dc843.etichette.size(); ++i)
-        EXPECT_TRUE(stessaVoce(dc843.etichette[i], dc870.etichette[i])) << "label " << dc843.etichette[i].indice;
+        EXPECT_TRUE(stessaVoceTranne(dc843.etichette[i], dc870.etichette[i])) << "label " << dc843.etichette[i].indice;
 }
 
 TEST(Europe268a870Condivise, Carta103DifferisceDalla104SoloNelFranceseDellEtichetta11) {

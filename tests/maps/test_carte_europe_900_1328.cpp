@@ -19,25 +19,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaEtichetta;
-using verifica::RigaConfronto;
-using verifica::RigaSulQuadro;
-using verifica::NomeRiga;
-using verifica::Corse;
-using verifica::nero;
-using verifica::bianco;
-using verifica::rosso;
-using verifica::rossoScuro;
-using verifica::blu;
-using verifica::bluScuro;
-using verifica::voce;
-using verifica::corseDiBianchi;
-using verifica::Descrizioni;
-using verifica::Etichette;
-using verifica::FormaSulQuadro;
-using verifica::Confronti;
+using namespace verifica;
 
 struct Membro {
     int numero;

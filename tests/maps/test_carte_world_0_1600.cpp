@@ -10,20 +10,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaFrammenti;
-using verifica::RigaEtichetta;
-using verifica::RigaConfronto;
-using verifica::RigaRiserva;
-using verifica::RigaConsecutive;
-using verifica::NomeRiga;
-using verifica::Descrizioni;
-using verifica::Frammenti;
-using verifica::Etichette;
-using verifica::FormaConsecutive;
-using verifica::Riserve;
-using verifica::Confronti;
+using namespace verifica;
 
 const RigaDescrizione descrizioni[] = {
     {"Carta81Italiano", &zero, Italiano, "1 a.C.", 369, false, false, std::nullopt, 1},

@@ -11,18 +11,7 @@
 namespace {
 
 using namespace contenuti;
-
-using verifica::RigaDescrizione;
-using verifica::RigaFrammenti;
-using verifica::RigaEtichetta;
-using verifica::RigaConfronto;
-using verifica::RigaColori;
-using verifica::NomeRiga;
-using verifica::Descrizioni;
-using verifica::Frammenti;
-using verifica::Etichette;
-using verifica::FormaColori;
-using verifica::Confronti;
+using namespace verifica;
 
 const RigaDescrizione descrizioni[] = {
     {"Carta136_dc1700_Italiano", &dc1700, Italiano, "1700   Prosegue l'espansione coloniale europea:", 480, false, false},
