@@ -366,10 +366,7 @@ void Cronologiavel::Label3_Click(int Index) {
 void Cronologiavel::scegliCarta(int riga) {
     numcarta = static_cast<std::int16_t>(inizioPagina + riga + 1);
     Tavolavel& principale = forma::Finestra<Tavolavel>();
-    if (numcarta < 82)
-        principale.CArte();
-    else
-        principale.carte2();
+    principale.disegnaCarta();
     principale.Show();
     Hide();
 }
