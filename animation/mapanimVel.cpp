@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "app/ModtavolaVel.h"
-#include "main_window/Tavolavel.h"
+#include "app/Principale.h"
 #include "music/FMMediaVel.h"
 #include "toolkit/Casuale.h"
 #include "toolkit/Figure.h"
@@ -614,7 +614,7 @@ void mapanimVel::Label7_Click() {
 void mapanimVel::Labtorna_Click() {
     Timer1.setEnabled(false);
     forma::Distruggi<mapanimVel>();
-    forma::Finestra<Tavolavel>().Show();
+    principale::Mostra();
 }
 
 void mapanimVel::Labesci_Click() {

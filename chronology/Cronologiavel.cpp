@@ -1,10 +1,10 @@
 #include "chronology/Cronologiavel.h"
 
 #include "app/ModtavolaVel.h"
+#include "app/Principale.h"
 #include "chronology/DisegniCronologia.h"
 #include "chronology/TestiCronologia.h"
 #include "chronology/stampacronvel.h"
-#include "main_window/Tavolavel.h"
 #include "music/FMMediaVel.h"
 #include "toolkit/Appunti.h"
 #include "toolkit/Cursori.h"
@@ -365,9 +365,8 @@ void Cronologiavel::Label3_Click(int Index) {
 
 void Cronologiavel::scegliCarta(int riga) {
     numcarta = static_cast<std::int16_t>(inizioPagina + riga + 1);
-    Tavolavel& principale = forma::Finestra<Tavolavel>();
-    principale.disegnaCarta();
-    principale.Show();
+    principale::DisegnaCarta();
+    principale::Mostra();
     Hide();
 }
 
@@ -405,7 +404,7 @@ void Cronologiavel::Labtorna_MouseMove() {
 // Back and Exit.
 // ---------------------------------------------------------------------------
 
-void Cronologiavel::Labtorna_Click() { forma::Finestra<Tavolavel>().Show(); }
+void Cronologiavel::Labtorna_Click() { principale::Mostra(); }
 
 void Cronologiavel::Labesci_Click() {
     forma::Finestra<FMMediaVel>().Command2.setValue(true);

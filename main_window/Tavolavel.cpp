@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/ModtavolaVel.h"
+#include "app/Principale.h"
 #include "main_window/CatalogoCarte.h"
 #include "main_window/FasceTempo.h"
 #include "maps/ContenutoCarta.h"
@@ -45,6 +46,20 @@ void carattere(forma::Label& l, const char* nome, float punti, bool grassetto) {
     l.setFontSize(punti);
     l.setFontBold(grassetto);
 }
+
+// How the other windows reach this one: made known before main runs, in every
+// program that holds the main window.
+class Collegamento final : public principale::Principale {
+public:
+    void disegnaCarta() const override { forma::Finestra<Tavolavel>().disegnaCarta(); }
+    void mostra() const override { forma::Finestra<Tavolavel>().Show(); }
+    const contenuti::ContenutoCarta* contenutoDi(int carta) const override {
+        const SchedaCarta* scheda = schedaDi(carta);
+        return scheda ? scheda->dati : nullptr;
+    }
+};
+const Collegamento collegamento;
+[[maybe_unused]] const bool collegato = (principale::Collega(collegamento), true);
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "app/ModtavolaVel.h"
-#include "main_window/Tavolavel.h"
+#include "app/Principale.h"
 #include "music/FMMediaVel.h"
 #include "toolkit/Appunti.h"
 #include "toolkit/Caratteri.h"
@@ -237,7 +237,7 @@ void Stampavel::CmdHelp_Click() {
 
 void Stampavel::Cmdtorna_Click() {
     forma::Distruggi<Stampavel>();
-    forma::Finestra<Tavolavel>().Show();
+    principale::Mostra();
 }
 
 void Stampavel::Cmdesci_Click() {
