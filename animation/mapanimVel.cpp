@@ -259,12 +259,6 @@ void etichetta(forma::Label& l, float left, float top, float width, float height
     l.setCaption(QString::fromUtf8(caption));
 }
 
-void carattere(forma::Label& l, const char* nome, float punti) {
-    l.setFontName(QString::fromLatin1(nome));
-    l.setFontSize(punti);
-    l.setFontBold(true);
-}
-
 void pulsante(forma::CommandButton& b, float left, float width, const char* caption) {
     b.Move(left, 6600, width, 615);
     b.setCaption(QString::fromUtf8(caption));
@@ -314,7 +308,7 @@ void mapanimVel::progetta() {
     etichetta(Label9, 960, 240, 1215, 735, "Maps series");
     Label9.setBackStyle(vbTransparent);
     Label9.setForeColor(0xFFC0C0);
-    carattere(Label9, "Arial", 12);
+    Label9.setFont(QStringLiteral("Arial"), 12, true);
     Label9.setAlignment(vbCenter);
 
     struct Serie {
@@ -333,7 +327,7 @@ void mapanimVel::progetta() {
         s.l.setBackStyle(vbOpaque);
         s.l.setForeColor(s.testo);
         s.l.setBackColor(s.sfondo);
-        carattere(s.l, "Arial", 8.25f);
+        s.l.setFont(QStringLiteral("Arial"), 8.25f, true);
         s.l.setAlignment(vbCenter);
     }
 
@@ -344,7 +338,7 @@ void mapanimVel::progetta() {
     etichetta(Label1, 9840, 3120, 1575, 495, "Date");
     Label1.setBackStyle(vbTransparent);
     Label1.setForeColor(0xFFC0C0);
-    carattere(Label1, "MS Sans Serif", 18);
+    Label1.setFont(QStringLiteral("MS Sans Serif"), 18, true);
     Label1.setAlignment(vbCenter);
 
     Shape1.Move(840, 6480, 4335, 855);
@@ -361,13 +355,13 @@ void mapanimVel::progetta() {
     etichetta(Label3, 840, 7440, 615, 255, "Fastly");
     Label3.setBackStyle(vbTransparent);
     Label3.setForeColor(0x8080FF);
-    carattere(Label3, "MS Sans Serif", 8.25f);
+    Label3.setFont(QStringLiteral("MS Sans Serif"), 8.25f, true);
     Label3.setAlignment(vbCenter);
 
     etichetta(Label2, 4560, 7440, 735, 255, "Slowly");
     Label2.setBackStyle(vbTransparent);
     Label2.setForeColor(0x8080FF);
-    carattere(Label2, "MS Sans Serif", 8.25f);
+    Label2.setFont(QStringLiteral("MS Sans Serif"), 8.25f, true);
     Label2.setAlignment(vbLeftJustify);
 
     Shape2.Move(840, 7680, 4335, 495);
@@ -385,7 +379,7 @@ void mapanimVel::progetta() {
     etichetta(Label5, 5280, 6480, 4215, 495, "Begin selecting the map serie");
     Label5.setBackStyle(vbTransparent);
     Label5.setForeColor(0x0000C0);
-    carattere(Label5, "Lucida Sans Unicode", 9.75f);
+    Label5.setFont(QStringLiteral("Lucida Sans Unicode"), 9.75f, true);
     Label5.setAlignment(vbCenter);
 
     Image3.Move(6720, 7080, 1275, 645);
@@ -399,7 +393,7 @@ void mapanimVel::progetta() {
     etichetta(Labesci, 6720, 7920, 1215, 495, "Exit");
     Labesci.setBackStyle(vbTransparent);
     Labesci.setForeColor(0xFF8080);
-    carattere(Labesci, "Arial", 12);
+    Labesci.setFont(QStringLiteral("Arial"), 12, true);
     Labesci.setAlignment(vbCenter);
 
     Image2.Move(9480, 6480, 2085, 1695);
@@ -409,7 +403,7 @@ void mapanimVel::progetta() {
     etichetta(Labtorna, 9840, 7080, 1455, 495, "Back to Main menu");
     Labtorna.setBackStyle(vbTransparent);
     Labtorna.setForeColor(0xFFC0FF);
-    carattere(Labtorna, "Arial", 9.75f);
+    Labtorna.setFont(QStringLiteral("Arial"), 9.75f, true);
     Labtorna.setAlignment(vbCenter);
 
     Timer1.setInterval(1000);
