@@ -2,8 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
-#include <iterator>
 
 #include "app/ModtavolaVel.h"
 #include "app/Principale.h"
@@ -264,12 +262,6 @@ void pulsante(forma::CommandButton& b, float left, float width, const char* capt
     b.setCaption(QString::fromUtf8(caption));
 }
 
-// The widget that takes the keyboard focus for a control.
-QWidget* perIlFuoco(QWidget& controllo) {
-    if (auto* b = controllo.findChild<QPushButton*>()) return b;
-    return controllo.focusProxy() ? controllo.focusProxy() : &controllo;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -409,10 +401,7 @@ void mapanimVel::progetta() {
     Timer1.setInterval(1000);
 
     // Keyboard focus: stop first, then the speed bar and the other buttons.
-    QWidget* ordine[] = {perIlFuoco(cmdstop),   perIlFuoco(HScroll1), perIlFuoco(cmdprima), perIlFuoco(cmdultima),
-                         perIlFuoco(cmdprec),   perIlFuoco(cmdseg),   perIlFuoco(cmdplay)};
-    for (std::size_t i = 1; i < std::size(ordine); ++i) QWidget::setTabOrder(ordine[i - 1], ordine[i]);
-    ordine[0]->setFocus();
+    OrdineDelFuoco({&cmdstop, &HScroll1, &cmdprima, &cmdultima, &cmdprec, &cmdseg, &cmdplay});
 }
 
 void mapanimVel::collegaEventi() {

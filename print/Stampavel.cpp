@@ -1,6 +1,5 @@
 #include "print/Stampavel.h"
 
-#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -85,12 +84,6 @@ void grassetto(forma::CommandButton& b, float punti) {
     b.setFont(f);
 }
 
-// The push button inside a command button: what takes the keyboard focus.
-QWidget* fuoco(forma::CommandButton& b) {
-    QWidget* w = b.findChild<QPushButton*>();
-    return w ? w : &b;
-}
-
 }  // namespace
 
 Stampavel::Stampavel() {
@@ -145,10 +138,7 @@ void Stampavel::progetta() {
         w->raise();
 
     // Keyboard focus order; Exit holds the focus when the window opens.
-    QWidget* ordine[] = {fuoco(Cmdesci), fuoco(cmdstampa), fuoco(cmdzoom), fuoco(cmdzoommeno),
-                         fuoco(cmdcopia), fuoco(Cmdtorna), fuoco(CmdHelp)};
-    for (std::size_t i = 1; i < std::size(ordine); ++i) QWidget::setTabOrder(ordine[i - 1], ordine[i]);
-    ordine[0]->setFocus();
+    OrdineDelFuoco({&Cmdesci, &cmdstampa, &cmdzoom, &cmdzoommeno, &cmdcopia, &Cmdtorna, &CmdHelp});
 }
 
 void Stampavel::collegaEventi() {
