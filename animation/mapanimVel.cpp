@@ -334,6 +334,8 @@ void mapanimVel::progetta() {
     Label1.setAlignment(vbCenter);
 
     Shape1.Move(840, 6480, 4335, 855);
+    Shape1.setForma(forma::vbShapeRoundedRectangle);
+    Shape1.setBorderWidth(3);
     Shape1.setFillColor(0x808080);
     Shape1.setBorderColor(0xFF8080);
 
@@ -357,6 +359,8 @@ void mapanimVel::progetta() {
     Label2.setAlignment(vbLeftJustify);
 
     Shape2.Move(840, 7680, 4335, 495);
+    Shape2.setForma(forma::vbShapeRoundedRectangle);
+    Shape2.setBorderWidth(3);
     Shape2.setFillColor(0x404040);
     Shape2.setBorderColor(0x8080FF);
 
@@ -427,17 +431,6 @@ void mapanimVel::collegaEventi() {
     Labmediterr.MouseMove = [this](int, int, float, float) { Labmediterr_MouseMove(); };
     Labtorna.MouseMove = [this](int, int, float, float) { Labtorna_MouseMove(); };
     Labesci.MouseMove = [this](int, int, float, float) { Labesci_MouseMove(); };
-}
-
-void mapanimVel::RiquadroArrotondato::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal mezzo = spessore_ / 2.0;
-    const QRectF r = QRectF(rect()).adjusted(mezzo, mezzo, -mezzo, -mezzo);
-    const qreal raggio = std::min(r.width(), r.height()) / 6.0;
-    p.setPen(BorderColor() ? QPen(forma::qcolore(*BorderColor()), spessore_) : QPen(Qt::NoPen));
-    p.setBrush(FillColor() ? QBrush(forma::qcolore(*FillColor())) : QBrush(Qt::NoBrush));
-    p.drawRoundedRect(r, raggio, raggio);
 }
 
 // ---------------------------------------------------------------------------
