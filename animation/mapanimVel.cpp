@@ -5,6 +5,7 @@
 
 #include "app/ModtavolaVel.h"
 #include "app/Principale.h"
+#include "maps/ContenutoCarta.h"
 #include "music/FMMediaVel.h"
 #include "toolkit/Casuale.h"
 #include "toolkit/Figure.h"
@@ -440,26 +441,27 @@ void mapanimVel::collegaEventi() {
 void mapanimVel::Form_Load() {
     Timer1.setEnabled(false);
     fotogramma = 1;
+    // By language: Italian, French, Spanish, English.
     struct Didascalie {
-        const char* lingua;
         const char *oriente, *mediterr, *data, *torna, *suggerimento, *mondo, *europa, *serie, *esci, *veloce, *lento;
     };
-    static constexpr Didascalie tabella[] = {
-        {"italiano", "Oriente: 3300 a.C. - 512 a.C. 40 mapas", "Mediterraneo: 450 a.C. - 87 a.C 25 mapas", "",
+    static constexpr Didascalie tabella[contenuti::NumeroLingue] = {
+        {"Oriente: 3300 a.C. - 512 a.C. 40 mapas", "Mediterraneo: 450 a.C. - 87 a.C 25 mapas", "",
          "Torna al Menù principale", "Per iniziare, scegli una serie", "Mondo: 5000 a.C. - 2000 d.C. 28 carte",
          "Europa: 268 - 1993 d.C. 63 carte", "Serie", "Esci", "Veloce", "Lento"},
-        {"francese", "Orient: 3300 av.C. - 512 av.C. 40 cartes", "Méditerranée: 450 av.C. - 87 av.C 25 cartes", "",
+        {"Orient: 3300 av.C. - 512 av.C. 40 cartes", "Méditerranée: 450 av.C. - 87 av.C 25 cartes", "",
          "Retour au menu principal", "Choisir une série pour commencer", "Monde: 5000 av.C. - 2000 ap.C. 28 cartes",
          "Europe: 268 - 1993 ap.JC. 63 cartes", "Séries", "Sortie", "Rapide", "Lent"},
-        {"spagnolo", "Oriente: 3300 a.C. - 512 a.C. 40 mapas", "Mediterráneo: 450 a.C. - 87 a.C 25 mapas", "",
+        {"Oriente: 3300 a.C. - 512 a.C. 40 mapas", "Mediterráneo: 450 a.C. - 87 a.C 25 mapas", "",
          "Menú principal", "Selecciona la serie", "Mundo: 5000 a.C. - 2000 d.C. 28 mapas",
          "Europa: 268 - 1993 d.C. 63 mapas", "Mapas", "Salir", "Rápido", "Lento"},
-        {"inglese", "Middle East: 3300 BC - 512 AC 40 frames", "Mediterranean: 450 BC - 87 BC 25 frames", "",
+        {"Middle East: 3300 BC - 512 AC 40 frames", "Mediterranean: 450 BC - 87 BC 25 frames", "",
          "Back to main menu", "Select, before, the map serie", "World: 5000 BC - 2000 AC 28 frames",
          "Europe: 268 AC - 1993 AC 63 frames", "Maps series", "Exit", "Fastly", "Slowly"},
     };
-    for (const Didascalie& d : tabella) {
-        if (lingua != d.lingua) continue;
+    // Another value of `lingua` keeps the designed captions.
+    if (const std::optional<contenuti::Lingua> l = contenuti::linguaDa(lingua)) {
+        const Didascalie& d = tabella[*l];
         Laboriente.setCaption(QString::fromUtf8(d.oriente));
         Labmediterr.setCaption(QString::fromUtf8(d.mediterr));
         Label1.setCaption(QString::fromUtf8(d.data));
@@ -471,7 +473,6 @@ void mapanimVel::Form_Load() {
         Labesci.setCaption(QString::fromUtf8(d.esci));
         Label3.setCaption(QString::fromUtf8(d.veloce));
         Label2.setCaption(QString::fromUtf8(d.lento));
-        break;
     }
 }
 

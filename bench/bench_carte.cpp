@@ -29,7 +29,7 @@ void BM_DisegnaCarta(benchmark::State& stato) {
         t.disegnaCarta();
     }
 }
-BENCHMARK(BM_DisegnaCarta)->DenseRange(1, 168)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DisegnaCarta)->DenseRange(1, NumeroCarte)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     std::vector<double> avanti, indietro, bandiere, lineaAC, lineaDC, pagine;
     forma::Label* bandiereInOrdine[] = {&t.LabITA, &t.LabFRA, &t.LabSPA, &t.LabING};
     for (int passata = 0; passata < passate; ++passata) {
-        while (numcarta < 168) {
+        while (numcarta < NumeroCarte) {
             avanti.push_back(clicPrincipale(t.Labsuccessiva));
             if (numcarta % 16 == 0)
                 for (forma::Label* b : bandiereInOrdine) bandiere.push_back(clicPrincipale(*b));

@@ -23,9 +23,9 @@ using ModtavolaVel::numcarta;
 namespace {
 
 std::string quale(std::size_t campione) {
-    const int carta = static_cast<int>(campione % 168) + 1;
+    const int carta = static_cast<int>(campione % NumeroCarte) + 1;
     const SchedaCarta& s = *schedaDi(carta);
-    return "worst: map " + std::to_string(carta) + " (" + s.anno + (carta <= 81 ? " BC, " : " AD, ") + s.fileCarta +
+    return "worst: map " + std::to_string(carta) + " (" + s.anno + (carta <= UltimaCartaaC ? " BC, " : " AD, ") + s.fileCarta +
            ")";
 }
 
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> disegno, dipinto, totale;
     for (int p = 0; p < passate; ++p) {
-        for (int carta = 1; carta <= 168; ++carta) {
+        for (int carta = 1; carta <= NumeroCarte; ++carta) {
             misura::calma(2);
             misura::app().azzera();
             const auto t0 = misura::Orologio::now();
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::printf("  %d passes, %d draws\n", passate, passate * 168);
+    std::printf("  %d passes, %d draws\n", passate, passate * NumeroCarte);
     misura::titoliRighe();
     const misura::Sintesi sd = misura::sintesi(disegno), sp = misura::sintesi(dipinto), st = misura::sintesi(totale);
     misura::riga("dispatcher (pictures + content)", sd, quale(sd.indicePeggiore));

@@ -5,6 +5,7 @@
 #include "chronology/DisegniCronologia.h"
 #include "chronology/TestiCronologia.h"
 #include "chronology/stampacronvel.h"
+#include "maps/RegistroCarte.h"
 #include "music/FMMediaVel.h"
 #include "toolkit/Appunti.h"
 #include "toolkit/Cursori.h"
@@ -20,51 +21,12 @@ using forma::vbTransparent;
 
 namespace {
 
-// Thumbnails of maps 1..168, page by page; maps that share a picture share
-// a thumbnail. The last entry is read by no page.
-const char* const miniature[169] = {
-    "miniature\\5000bacvel.gif", "miniature\\3300acvel.gif", "miniature\\3100acvel.gif", "miniature\\3000acvel.gif",
-    "miniature\\2350acvel.gif", "miniature\\2220acvel.gif", "miniature\\2112acvel.gif", "miniature\\2061acvel.gif",
-    "miniature\\2004acvel.gif", "miniature\\2000acvel.gif", "miniature\\1950acvel.gif", "miniature\\1810acvel.gif",
-    "miniature\\1760acvel.gif", "miniature\\1685acvel.gif", "miniature\\1650acvel.gif", "miniature\\1595acvel.gif",
-    "miniature\\1580acvel.gif", "miniature\\1550acvel.gif", "miniature\\1512acvel.gif", "miniature\\1400acvel.gif",
-    "miniature\\1365acvel.gif", "miniature\\1286acvel.gif", "miniature\\1280acvel.gif", "miniature\\1250acvel.gif",
-    "miniature\\1230acvel.gif", "miniature\\1200acvel.gif", "miniature\\1157acvel.gif", "miniature\\1120acvel.gif",
-    "miniature\\1100acvel.gif", "miniature\\1085acvel.gif", "miniature\\1020acvel.gif", "miniature\\900acvel.gif",
-    "miniature\\770acvel.gif", "miniature\\745acvel.gif", "miniature\\732acvel.gif", "miniature\\722acvel.gif",
-    "miniature\\671acvel.gif", "miniature\\652acvel.gif", "miniature\\626acvel.gif", "miniature\\612acvel.gif",
-    "miniature\\587acvel.gif", "miniature\\550acvel.gif", "miniature\\536acvel.gif", "miniature\\525acvel.gif",
-    "miniature\\512acvel.gif", "miniature\\500acvel.gif", "miniature\\492acvel.gif", "miniature\\492acvel.gif",
-    "miniature\\481acvel.gif", "miniature\\480acvel.gif", "miniature\\479acvel.gif", "miniature\\479acvel.gif",
-    "miniature\\479acvel.gif", "miniature\\403acvel.gif", "miniature\\396acvel.gif", "miniature\\390acvel.gif",
-    "miniature\\396acvel.gif", "miniature\\357acvel.gif", "miniature\\348acvel.gif", "miniature\\338acvel.gif",
-    "miniature\\333acvel.gif", "miniature\\332acvel.gif", "miniature\\331acvel.gif", "miniature\\329acvel.gif",
-    "miniature\\326acvel.gif", "miniature\\303acvel.gif", "miniature\\290acvel.gif", "miniature\\264acvel.gif",
-    "miniature\\241acvel.gif", "miniature\\221acvel.gif", "miniature\\212acvel.gif", "miniature\\202acvel.gif",
-    "miniature\\198acvel.gif", "miniature\\188acvel.gif", "miniature\\146acvel.gif", "miniature\\133acvel.gif",
-    "miniature\\106acvel.gif", "miniature\\83acvel.gif", "miniature\\59acvel.gif", "miniature\\44acvel.gif",
-    "miniature\\zerovel.gif", "miniature\\dcvel14.gif", "miniature\\dcvel87.gif", "miniature\\117dcvel.gif",
-    "miniature\\mo250dcvel.gif", "miniature\\eu268dcvel.gif", "miniature\\eu290dcvel.gif", "miniature\\mo320dcvel.gif",
-    "miniature\\eu330dcvel.gif", "miniature\\eu378dcvel.gif", "miniature\\eu410dcvel.gif", "miniature\\eu451dcvel.gif",
-    "miniature\\eu476dcvel.gif", "miniature\\mo500dcvel.gif", "miniature\\eu500dcvel.gif", "miniature\\eu526dcvel.gif",
-    "miniature\\eu565dcvel.gif", "miniature\\eu600dcvel.gif", "miniature\\eu700dcvel.gif", "miniature\\eu732dcvel.gif",
-    "miniature\\mo750dcvel.gif", "miniature\\eu774dcvel.gif", "miniature\\eu800dcvel.gif", "miniature\\eu843dcvel.gif",
-    "miniature\\eu870dcvel.gif", "miniature\\eu900dcvel.gif", "miniature\\mo1000dcvel.gif", "miniature\\eu1000dcvel.gif",
-    "miniature\\eu1032dcvel.gif", "miniature\\eu1075dcvel.gif", "miniature\\eu1092dcvel.gif", "miniature\\eu1100dcvel.gif",
-    "miniature\\eu1120dcvel.gif", "miniature\\eu1160dcvel.gif", "miniature\\eu1180dcvel.gif", "miniature\\mo1200dcvel.gif",
-    "miniature\\eu1200dcvel.gif", "miniature\\eu1205dcvel.gif", "miniature\\mo1260dcvel.gif", "miniature\\eu1270dcvel.gif",
-    "miniature\\mo1300dcvel.gif", "miniature\\eu1300dcvel.gif", "miniature\\eu1328dcvel.gif", "miniature\\mo1400dcvel.gif",
-    "miniature\\eu1400dcvel.gif", "miniature\\eu1430dcvel.gif", "miniature\\eu1470dcvel.gif", "miniature\\mo1500dcvel.gif",
-    "miniature\\eu1500dcvel.gif", "miniature\\eu1530dcvel.gif", "miniature\\mo1600dcvel.gif", "miniature\\eu1600dcvel.gif",
-    "miniature\\eu1618dcvel.gif", "miniature\\eu1648dcvel.gif", "miniature\\eu1660dcvel.gif", "miniature\\mo1700dcvel.gif",
-    "miniature\\eu1700dcvel.gif", "miniature\\eu1748dcvel.gif", "miniature\\eu1772dcvel.gif", "miniature\\eu1793dcvel.gif",
-    "miniature\\eu1795dcvel.gif", "miniature\\mo1800dcvel.gif", "miniature\\eu1803dcvel.gif", "miniature\\eu1808dcvel.gif",
-    "miniature\\mo1812dcvel.gif", "miniature\\eu1812dcvel.gif", "miniature\\eu1815dcvel.gif", "miniature\\eu1833dcvel.gif",
-    "miniature\\mo1850dcvel.gif", "miniature\\eu1861dcvel.gif", "miniature\\eu1866dcvel.gif", "miniature\\eu1871dcvel.gif",
-    "miniature\\eu1878dcvel.gif", "miniature\\eu1885dcvel.gif", "miniature\\mo1900dcvel.gif", "miniature\\eu1913dcvel.gif",
-    "miniature\\eu1919dcvel.gif", "miniature\\mo1925dcvel.gif", "miniature\\eu1938dcvel.gif", "miniature\\eu1939dcvel.gif",
-    "miniature\\eu1945dcvel.gif", "miniature\\mo1950dcvel.gif", "miniature\\israele4vel.gif", "miniature\\mo1975dcvel.gif",
-    "miniature\\eu1990dcvel.gif", "miniature\\eu1991dcvel.gif", "miniature\\eu1992dcvel.gif", "miniature\\mo2000dcvel.gif",
+// Thumbnails of maps 1..NumeroCarte, page by page; maps that share a picture
+// share a thumbnail. The last entry is read by no page.
+const char* const miniature[NumeroCarte + 1] = {
+#define CARTA(numero, era, anno, carta, inserto, quando, miniatura, routine) miniatura,
+#include "maps/RegistroCarte.def"
+#undef CARTA
     "",
 };
 
@@ -242,43 +204,37 @@ void Cronologiavel::Form_Load() {
 
 void Cronologiavel::applicaLinguaIniziale() {
     struct Scelta {
-        const char* parola;
         const CaptionsLingua& captions;
         forma::Label& etichetta;
         void (Cronologiavel::*riempi)();
         const TabellaTesti& tabella;
     };
-    const Scelta scelte[] = {
-        {"italiano", captionsIta, Label7, &Cronologiavel::Italia, testiIta},
-        {"francese", captionsFra, Label6, &Cronologiavel::Francia, testiFra},
-        {"spagnolo", captionsSpa, Label8, &Cronologiavel::Spagna, testiSpa},
-        {"inglese", captionsIng, Label5, &Cronologiavel::Britannia, testiIng},
+    const Scelta scelte[contenuti::NumeroLingue] = {
+        {captionsIta, Label7, &Cronologiavel::Italia, testiIta},
+        {captionsFra, Label6, &Cronologiavel::Francia, testiFra},
+        {captionsSpa, Label8, &Cronologiavel::Spagna, testiSpa},
+        {captionsIng, Label5, &Cronologiavel::Britannia, testiIng},
     };
-    for (const Scelta& s : scelte) {
-        if (linguaCronologia != s.parola) continue;
-        Label2.setCaption(QString::fromUtf8(s.captions.suggerimento));
-        Labesci.setCaption(QString::fromUtf8(s.captions.esci));
-        Labtorna.setCaption(QString::fromUtf8(s.captions.torna));
-        s.etichetta.setForeColor(Rosso);
-        (this->*s.riempi)();
-        for (std::size_t i = 0; i < 8; ++i) Label1[i]->setCaption(s.tabella[i + 1]);
-        return;
-    }
+    // Another value of the language leaves the window as designed.
+    const std::optional<contenuti::Lingua> l = contenuti::linguaDa(linguaCronologia);
+    if (!l) return;
+    const Scelta& s = scelte[*l];
+    Label2.setCaption(QString::fromUtf8(s.captions.suggerimento));
+    Labesci.setCaption(QString::fromUtf8(s.captions.esci));
+    Labtorna.setCaption(QString::fromUtf8(s.captions.torna));
+    s.etichetta.setForeColor(Rosso);
+    (this->*s.riempi)();
+    for (std::size_t i = 0; i < 8; ++i) Label1[i]->setCaption(s.tabella[i + 1]);
 }
 
 void Cronologiavel::testiDellaPagina() {
-    const TabellaTesti* tabella = nullptr;
-    if (linguaCronologia == "inglese")
-        tabella = &testiIng;
-    else if (linguaCronologia == "francese")
-        tabella = &testiFra;
-    else if (linguaCronologia == "italiano")
-        tabella = &testiIta;
-    else if (linguaCronologia == "spagnolo")
-        tabella = &testiSpa;
-    if (!tabella) return;
+    // Another value of the language leaves the rows as they are.
+    const std::optional<contenuti::Lingua> l = contenuti::linguaDa(linguaCronologia);
+    if (!l) return;
+    const TabellaTesti* const tabelle[contenuti::NumeroLingue] = {&testiIta, &testiFra, &testiSpa, &testiIng};
+    const TabellaTesti& tabella = *tabelle[*l];
     for (std::size_t i = 0; i < 8; ++i)
-        Label1[i]->setCaption((*tabella)[static_cast<std::size_t>(inizioPagina) + i + 1]);
+        Label1[i]->setCaption(tabella[static_cast<std::size_t>(inizioPagina) + i + 1]);
 }
 
 void Cronologiavel::scegliLingua(void (Cronologiavel::*riempi)(), const TabellaTesti& tabella, const char* parola,
@@ -313,7 +269,7 @@ void Cronologiavel::ita2() {
     riempi(testiIta, contenuti::Italiano, 66, 130);
     ita3();
 }
-void Cronologiavel::ita3() { riempi(testiIta, contenuti::Italiano, 131, 168); }
+void Cronologiavel::ita3() { riempi(testiIta, contenuti::Italiano, 131, NumeroCarte); }
 
 void Cronologiavel::Francia() {
     riempi(testiFra, contenuti::Francese, 1, 65);
@@ -323,7 +279,7 @@ void Cronologiavel::fra2() {
     riempi(testiFra, contenuti::Francese, 66, 130);
     fra3();
 }
-void Cronologiavel::fra3() { riempi(testiFra, contenuti::Francese, 131, 168); }
+void Cronologiavel::fra3() { riempi(testiFra, contenuti::Francese, 131, NumeroCarte); }
 
 void Cronologiavel::Spagna() {
     riempi(testiSpa, contenuti::Spagnolo, 1, 65);
@@ -333,7 +289,7 @@ void Cronologiavel::spa2() {
     riempi(testiSpa, contenuti::Spagnolo, 66, 130);
     spa3();
 }
-void Cronologiavel::spa3() { riempi(testiSpa, contenuti::Spagnolo, 131, 168); }
+void Cronologiavel::spa3() { riempi(testiSpa, contenuti::Spagnolo, 131, NumeroCarte); }
 
 void Cronologiavel::Britannia() {
     riempi(testiIng, contenuti::Inglese, 1, 65);
@@ -343,7 +299,7 @@ void Cronologiavel::bri2() {
     riempi(testiIng, contenuti::Inglese, 66, 130);
     bri3();
 }
-void Cronologiavel::bri3() { riempi(testiIng, contenuti::Inglese, 131, 168); }
+void Cronologiavel::bri3() { riempi(testiIng, contenuti::Inglese, 131, NumeroCarte); }
 
 // ---------------------------------------------------------------------------
 // Pages and rows.

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "maps/RegistroCarte.h"
 #include "toolkit/Form.h"
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
@@ -36,12 +37,12 @@ public:
     void bri3();
 
     // Window state. A table entry never filled reads as the empty text.
-    using TabellaTesti = std::array<QString, 169>;
+    using TabellaTesti = std::array<QString, NumeroCarte + 1>;
     TabellaTesti testiIta;
     TabellaTesti testiFra;
     TabellaTesti testiSpa;
     TabellaTesti testiIng;
-    std::array<QString, 169> fileMiniatura;
+    std::array<QString, NumeroCarte + 1> fileMiniatura;
     std::int16_t inizioPagina = 0;
     std::int16_t paginaEvidenziata = 0;
     std::string linguaCronologia;

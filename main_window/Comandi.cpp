@@ -8,6 +8,7 @@
 #include "chronology/Cronologiavel.h"
 #include "credits/Collaborvel.h"
 #include "main_window/Tavolavel.h"
+#include "maps/ContenutoCarta.h"
 #include "music/FMMediaVel.h"
 #include "print/Stampavel.h"
 #include "toolkit/Apertura.h"
@@ -96,37 +97,33 @@ void Tavolavel::Labesci_Click() {
 namespace {
 
 struct TestiCollegamenti {
-    const char* lingua;
     const char* paragrafi[4];
     const char* titolo;
 };
 
-// Several texts end with a blank, kept as written.
-constexpr TestiCollegamenti testiCollegamenti[] = {
-    {"italiano",
-     {"Vengono mostrati dei collegamenti alle carte storiche da me selezionate, ai siti che mostrano le carte degli "
+// By language: Italian, French, Spanish, English. Several texts end with a
+// blank, kept as written.
+constexpr TestiCollegamenti testiCollegamenti[contenuti::NumeroLingue] = {
+    {{"Vengono mostrati dei collegamenti alle carte storiche da me selezionate, ai siti che mostrano le carte degli "
       "atlanti storici ed ai siti che propongono delle cronologie.",
       "Per rendere disponibili questi collegamenti, li ho scritti su una pagina HTML. Essa verrà automaticamente "
       "aperta con Microsoft Internet Explorer. Per visitare i collegamenti, dovrà essere in linea via modem.",
       "Se il suo computer non dispone di Internet Explorer, clicchi su 'NO'.",
       "Se vuole vedere la pagina dei collegamenti, clicchi su 'YES'."},
      "Vuol vedere la pagina dei collegamenti?"},
-    {"francese",
-     {"Je vous propose des LIENS pour visiter des sites qui présentent des CARTES  et des CHRONOLOGIES historiques. ",
+    {{"Je vous propose des LIENS pour visiter des sites qui présentent des CARTES  et des CHRONOLOGIES historiques. ",
       "Afin de rendre disponible ces liens, j'ai écri une page HTML. Elle viendra automatiquement montrée avec "
       "Microsoft Internet Explorer. Pour pouvoir visiter les liens, vous devrez être en ligne avec un modem. ",
       "Si votre ordinateur n'a pas Internet Explorer, cliquetez sur 'NO'. ",
       "Si vous voulez voir la page des liens, cliquetez sur 'YES'"},
      "Voulez vous voir la PAGE de LIENS? "},
-    {"spagnolo",
-     {"Aquí son CONEXIONES para ver sitios con MAPAS y con CRONOLOGIAS históricas.",
+    {{"Aquí son CONEXIONES para ver sitios con MAPAS y con CRONOLOGIAS históricas.",
       "Para hacer disponibles estas conexiones, las he escritas en una pàgina HTML. Vendrá abierta automáticamente "
       "con Microsoft Internet Explorer. Para visitar las conexiones, usted tendrá que estar en línea vía modem.",
       "Si su ordenador no tiene Internet Explorer, haga un clic en 'NO'.",
       "Si usted desea ver las conexiónes, haga clic en 'YES'"},
      "Usted desea ver las CONEXIONES? "},
-    {"inglese",
-     {"Here are LINKS to MAP sites and to sites with World historical CHRONOLOGIE.",
+    {{"Here are LINKS to MAP sites and to sites with World historical CHRONOLOGIE.",
       "In order to make available these connections, I have written them on a HTML page. It will come "
       "automatically opened with Microsoft Internet Explorer. In order to visit the connections, you will have to "
       "be on line via modem. ",
@@ -140,13 +137,13 @@ constexpr TestiCollegamenti testiCollegamenti[] = {
 void Tavolavel::Image5_Click() {
     QString prompt;
     QString titolo;
-    for (const TestiCollegamenti& t : testiCollegamenti) {
-        if (lingua != t.lingua) continue;
+    // Another value of `lingua` asks with an empty prompt and title.
+    if (const std::optional<contenuti::Lingua> l = contenuti::linguaDa(lingua)) {
+        const TestiCollegamenti& t = testiCollegamenti[*l];
         const QString aCapo = QStringLiteral("\r\n");
         prompt = QString::fromUtf8(t.paragrafi[0]) + aCapo + QString::fromUtf8(t.paragrafi[1]) + aCapo +
                  QString::fromUtf8(t.paragrafi[2]) + aCapo + QString::fromUtf8(t.paragrafi[3]);
         titolo = QString::fromUtf8(t.titolo);
-        break;
     }
     if (forma::MsgBox(prompt, forma::vbYesNo + forma::vbQuestion, titolo) != forma::vbYes) return;
     // The page goes to the desktop's opener as one absolute path, with no

@@ -13,26 +13,25 @@ using namespace ModtavolaVel;
 
 namespace {
 
-// Era words beside the year, by language: BC, AD.
+// Era words beside the year, by language (Italian, French, Spanish, English):
+// BC, AD.
 struct ParoleEra {
-    const char* lingua;
     const char* aC;
     const char* dC;
 };
-constexpr ParoleEra paroleEra[] = {
-    {"italiano", "a.C.", "d.C."},
-    {"francese", "av.JC.", "ap.JC."},
-    {"spagnolo", "a.C.", "d.C."},
-    {"inglese", "B.C.", "A.D."},
+constexpr ParoleEra paroleEra[contenuti::NumeroLingue] = {
+    {"a.C.", "d.C."},
+    {"av.JC.", "ap.JC."},
+    {"a.C.", "d.C."},
+    {"B.C.", "A.D."},
 };
 
+// Another value of `lingua` leaves the era word as it is.
 void scriviEra(forma::Label& LabCristo, bool dopoCristo) {
-    for (const ParoleEra& p : paroleEra) {
-        if (lingua == p.lingua) {
-            LabCristo.setCaption(QString::fromUtf8(dopoCristo ? p.dC : p.aC));
-            return;
-        }
-    }
+    const std::optional<contenuti::Lingua> l = contenuti::linguaDa(lingua);
+    if (!l) return;
+    const ParoleEra& p = paroleEra[*l];
+    LabCristo.setCaption(QString::fromUtf8(dopoCristo ? p.dC : p.aC));
 }
 
 }  // namespace
@@ -51,18 +50,18 @@ static void disegnaScheda(Tavolavel& t, const SchedaCarta& s) {
 
 void Tavolavel::CArte() {
     scriviEra(LabCristo, false);
-    if (numcarta < 1 || numcarta > 81) return;
+    if (numcarta < 1 || numcarta > UltimaCartaaC) return;
     disegnaScheda(*this, *schedaDi(numcarta));
 }
 
 void Tavolavel::carte2() {
     scriviEra(LabCristo, true);
-    if (numcarta < 82 || numcarta > 168) return;
+    if (numcarta <= UltimaCartaaC || numcarta > NumeroCarte) return;
     disegnaScheda(*this, *schedaDi(numcarta));
 }
 
 void Tavolavel::disegnaCarta() {
-    if (numcarta >= 82)
+    if (numcarta > UltimaCartaaC)
         carte2();
     else
         CArte();
@@ -94,16 +93,16 @@ void Tavolavel::Labprecedente_Click() {
         return;
     }
     disegnaCarta();
-    barraDaAnno(numcarta >= 82);
+    barraDaAnno(numcarta > UltimaCartaaC);
 }
 
 void Tavolavel::Labsuccessiva_Click() {
-    if (numcarta == 168) return;
+    if (numcarta == NumeroCarte) return;
     numcarta = static_cast<std::int16_t>(numcarta + 1);
     Labprecedente.setEnabled(true);
-    if (numcarta == 168) Labsuccessiva.setEnabled(false);
+    if (numcarta == NumeroCarte) Labsuccessiva.setEnabled(false);
     disegnaCarta();
-    barraDaAnno(numcarta >= 82);
+    barraDaAnno(numcarta > UltimaCartaaC);
 }
 
 void Tavolavel::Labprecedente_MouseDown() { Labprecedente.setForeColor(0x808080); }

@@ -23,7 +23,7 @@ namespace {
 
 // Designed places and colours of the overlay labels: only seen where no map
 // drawn since start-up has set them.
-constexpr float sinistraProgetto[36] = {
+constexpr float sinistraProgetto[NumeroEtichette] = {
     480,   720,   1320,  1680,  2160,  2760,  3240,  3720,  4080,  4440,  4920,  5400,
     5760,  6000,  6600,  7080,  7440,  7800,  8160,  8520,  8880,  9240,  9600,  9840,
     10200, 10560, 10920, 11280, 11640, 120,   120,   600,   1080,  1440,  1920,  2280};
@@ -58,7 +58,7 @@ const Collegamento collegamento;
 }  // namespace
 
 Tavolavel::Tavolavel() {
-    for (int i = 0; i < 36; ++i) Label1[static_cast<std::size_t>(i)] = new forma::Label(this);
+    for (int i = 0; i < NumeroEtichette; ++i) Label1[static_cast<std::size_t>(i)] = new forma::Label(this);
     progetta();
     collegaEventi();
 }
@@ -107,7 +107,7 @@ void Tavolavel::progetta() {
     Labstampa.setAlignment(vbCenter);
     Labstampa.setCursor(forma::CursoreMano());
 
-    for (int i = 0; i < 36; ++i) {
+    for (int i = 0; i < NumeroEtichette; ++i) {
         forma::Label& l = *Label1[static_cast<std::size_t>(i)];
         l.setBackStyle(vbTransparent);
         l.setAutoSize(true);

@@ -9,6 +9,8 @@
 #include <span>
 #include <string_view>
 
+#include "maps/RegistroCarte.h"
+
 namespace forma {
 class Label;
 class TextBox;
@@ -19,7 +21,7 @@ namespace contenuti {
 // Language columns of every table, in the order the language tests run.
 enum Lingua : int { Italiano = 0, Francese = 1, Spagnolo = 2, Inglese = 3 };
 inline constexpr int NumeroLingue = 4;
-inline constexpr int NumeroEtichette = 36;
+using ::NumeroEtichette;
 
 // "none" for the first index to empty: the map captions every label itself.
 inline constexpr int NessunaPulizia = -1;

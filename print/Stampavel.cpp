@@ -5,6 +5,7 @@
 
 #include "app/ModtavolaVel.h"
 #include "app/Principale.h"
+#include "maps/ContenutoCarta.h"
 #include "music/FMMediaVel.h"
 #include "toolkit/Appunti.h"
 #include "toolkit/Caratteri.h"
@@ -19,50 +20,45 @@ using forma::vbTransparent;
 
 namespace {
 
+// Tables by language: Italian, French, Spanish, English.
 struct DidascalieLingua {
-    const char* lingua;
     const char* esci;
     const char* torna;
     const char* copia;
     const char* stampa;
 };
 
-constexpr DidascalieLingua didascalie[] = {
-    {"italiano", "Esci", "Torna", "Copia", "Stampa"},
-    {"francese", "Sortie", "Retour", "Copie", "Imprime"},
-    {"spagnolo", "Salir", "Atrás", "Copiar", "Imprimir"},
-    {"inglese", "Exit", "Back", "Copy", "Print"},
+constexpr DidascalieLingua didascalie[contenuti::NumeroLingue] = {
+    {"Esci", "Torna", "Copia", "Stampa"},
+    {"Sortie", "Retour", "Copie", "Imprime"},
+    {"Salir", "Atrás", "Copiar", "Imprimir"},
+    {"Exit", "Back", "Copy", "Print"},
 };
 
 struct AiutoLingua {
-    const char* lingua;
     const char* paragrafi[4];
 };
 
-constexpr AiutoLingua aiuto[] = {
-    {"italiano",
-     {"Per stampare la carta ed il testo a commento, cliccare su 'Stampa', qui sotto.",
+constexpr AiutoLingua aiuto[contenuti::NumeroLingue] = {
+    {{"Per stampare la carta ed il testo a commento, cliccare su 'Stampa', qui sotto.",
       "Verrà attivata la stampante predefinita. Per modificarne le proprietà, si vada su Avvio --> Impostazioni "
       "-->  stampanti --> Proprietà.",
       "Prima di stampare è possibile modificare la dimensione della carta cliccando, qui sotto, su 'zoom +' oppure "
       "su 'zoom -'.",
       "Il tasto 'Copia' serve a trasferire la carta nella memoria del computer e renderla disponibile per altre "
       "applicazioni (con 'Incolla'."}},
-    {"francese",
-     {"Pour imprimer la carte et le texte il faut cliquer sur le bouton 'Imprime'.",
+    {{"Pour imprimer la carte et le texte il faut cliquer sur le bouton 'Imprime'.",
       "Pour changer les caractéristiques de votre imprimante de défault (Couleurs? Gris? Noir et blanc? "
       "Qualité?...), vous devez ouvrir votre panneau de controle de l'imprimante.",
       "Vous pouvez changer aussi la dimension de la carte en clickant, ici en bas, sur 'zoom +' ou bien sur 'zoom -'.",
       "Le bouton 'Copie' vous permet de copier la carte dans la mémoire de l'ordinateur. La carte sera ainsi "
       "disponible pour une autre application (avec 'Encolle')."}},
-    {"spagnolo",
-     {"Para imprimir: --> haga clic sobre 'Imprimir'.",
+    {{"Para imprimir: --> haga clic sobre 'Imprimir'.",
       "Para modificar las opciones (Color? Gris? Calidad?...) de la impresora: --> Propriedades de vuestra "
       "impresora de sistema.",
       "Para modificar la dimensión del mapa: --> 'zoom +', 'zoom -' (Bajo, izquierda)",
       "Con 'Copia' se pone la carta en la memoria del computer."}},
-    {"inglese",
-     {"To print you have to click on 'Print' button.",
+    {{"To print you have to click on 'Print' button.",
       "The map and the text will be printed with your default printer. You can change its properties (Color? Grey "
       "scale? Quality?..) opening Settings --> Printers --> Properties.",
       "You can change the dimension of the printed map by clicking on 'zoom +' or 'zoom -' (Here, down)",
@@ -116,7 +112,7 @@ void Stampavel::progetta() {
 
     // Placeholders, every one replaced by the fill before the first showing:
     // a row along the top edge and a row near the description.
-    for (int i = 0; i < 36; ++i) {
+    for (int i = 0; i < NumeroEtichette; ++i) {
         forma::Label& l = *Label1[static_cast<std::size_t>(i)];
         if (i <= 26) {
             l.Move(120.0f + 435.0f * static_cast<float>(i), 0, 375, 195);
@@ -164,13 +160,13 @@ void Stampavel::Form_Load() {
         l->setAutoSize(true);
         l->setFontSize(7);
     }
-    for (const DidascalieLingua& d : didascalie) {
-        if (lingua != d.lingua) continue;
+    // Another value of `lingua` keeps the designed captions.
+    if (const std::optional<contenuti::Lingua> l = contenuti::linguaDa(lingua)) {
+        const DidascalieLingua& d = didascalie[*l];
         Cmdesci.setCaption(QString::fromUtf8(d.esci));
         Cmdtorna.setCaption(QString::fromUtf8(d.torna));
         cmdcopia.setCaption(QString::fromUtf8(d.copia));
         cmdstampa.setCaption(QString::fromUtf8(d.stampa));
-        break;
     }
 }
 
@@ -209,13 +205,9 @@ void Stampavel::cmdcopia_Click() {
 }
 
 void Stampavel::CmdHelp_Click() {
-    const char* const* paragrafi = nullptr;
-    for (const AiutoLingua& a : aiuto) {
-        if (lingua == a.lingua) {
-            paragrafi = a.paragrafi;
-            break;
-        }
-    }
+    // Another value of `lingua` shows the separators alone.
+    const std::optional<contenuti::Lingua> l = contenuti::linguaDa(lingua);
+    const char* const* paragrafi = l ? aiuto[*l].paragrafi : nullptr;
     const QString separatore = QStringLiteral("\r\n\r\n");
     QString testo;
     for (int i = 0; i < 4; ++i) {

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "maps/RegistroCarte.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Form.h"
 #include "toolkit/Image.h"
@@ -27,7 +28,7 @@ public:
     forma::CommandButton cmdstampa{this};
     forma::CommandButton Cmdesci{this};
     forma::Label Labtesto{this};
-    std::array<forma::Label*, 36> Label1{};
+    std::array<forma::Label*, NumeroEtichette> Label1{};
     forma::Image Image1{this};
 
 private:

@@ -4,6 +4,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStringList>
+#include <QTextLayout>
+
+#include <vector>
 
 #include "toolkit/Caratteri.h"
 #include "toolkit/Twips.h"
@@ -22,6 +25,8 @@ QStringList paragrafiDi(const QString& testo) {
 }  // namespace
 
 Label::Label(QWidget* padre) : Controllo(padre) { aggiornaFont(); }
+
+Label::~Label() = default;
 
 void Label::setCaption(const QString& c) {
     if (c == caption_) return;
@@ -134,7 +139,8 @@ const QStringList& Label::righePer(int larghezza, qsizetype quante) const {
         righeFont_ != font()) {
         paragrafi_ = paragrafiDi(caption_);
         righe_.clear();
-        rigaInCorso_.clear();
+        inizioRiga_ = 0;
+        disposizione_.reset();
         paragrafo_ = 0;
         posizione_ = 0;
         righeComplete_ = !avvolte;
@@ -156,28 +162,77 @@ const QStringList& Label::righePer(int larghezza, qsizetype quante) const {
 // The next line as the old labels broke them: at the caption's own line
 // ends and, when wrapping, only at blanks. A word wider than the label stays
 // whole (the label clips it), never split at a dot or a hyphen.
+//
+// A line takes word after word (each with the blanks before it) while the
+// line with the next word still fits the width, as measured by the font's
+// metrics. Measuring every longer line again would shape the same text over
+// and over; instead the paragraph is shaped once, the break is foreseen from
+// its glyph positions, and only the two lines either side of the break are
+// measured in the same way as before. When they do not confirm it, the
+// words are taken one by one and measured as before.
 void Label::prossimaRiga(const QFontMetrics& fm, int larghezza) const {
     const QString& paragrafo = paragrafi_[paragrafo_];
-    while (posizione_ < paragrafo.size()) {
-        // Next word with the blanks before it.
-        qsizetype j = posizione_;
+    // Where each of the words still to place ends, with the blanks before it.
+    std::vector<qsizetype> fini;
+    for (qsizetype j = posizione_; j < paragrafo.size();) {
         while (j < paragrafo.size() && paragrafo[j] == QLatin1Char(' ')) ++j;
         while (j < paragrafo.size() && paragrafo[j] != QLatin1Char(' ')) ++j;
-        const QString pezzo = paragrafo.mid(posizione_, j - posizione_);
-        posizione_ = j;
-        if (!rigaInCorso_.isEmpty() && fm.horizontalAdvance(rigaInCorso_ + pezzo) > larghezza) {
-            righe_ << rigaInCorso_;
-            // The new line starts with the word, without the blanks before it.
-            qsizetype inizio = 0;
-            while (inizio < pezzo.size() && pezzo[inizio] == QLatin1Char(' ')) ++inizio;
-            rigaInCorso_ = pezzo.mid(inizio);
-            return;
-        }
-        rigaInCorso_ += pezzo;
+        fini.push_back(j);
     }
-    righe_ << rigaInCorso_;
-    rigaInCorso_.clear();
+    const qsizetype inizio = inizioRiga_;
+    auto misura = [&](qsizetype fine) { return fm.horizontalAdvance(paragrafo.mid(inizio, fine - inizio)); };
+    // The line is measured with a word only when it already holds some text.
+    auto misurata = [&](std::size_t k) { return (k == 0 ? posizione_ : fini[k - 1]) > inizio; };
+
+    // The first word that does not fit (fini.size(): none), foreseen...
+    std::size_t rottura = fini.size();
+    if (!fini.empty()) {
+        if (!disposizione_ || disposizioneParagrafo_ != paragrafo_) {
+            disposizione_ = std::make_unique<QTextLayout>(paragrafo, font());
+            disposizione_->setCacheEnabled(true);
+            disposizione_->beginLayout();
+            QTextLine riga = disposizione_->createLine();
+            if (riga.isValid()) riga.setLineWidth(0x01000000);
+            disposizione_->endLayout();
+            disposizioneParagrafo_ = paragrafo_;
+        }
+        const QTextLine riga = disposizione_->lineAt(0);
+        const qreal x0 = riga.cursorToX(int(inizio));
+        for (std::size_t k = 0; k < fini.size(); ++k) {
+            if (misurata(k) && qRound(riga.cursorToX(int(fini[k])) - x0) > larghezza) {
+                rottura = k;
+                break;
+            }
+        }
+        // ...and confirmed: the word does not fit, the line before it does.
+        bool confermata = rottura == fini.size() || misura(fini[rottura]) > larghezza;
+        const std::size_t ultima = rottura == 0 ? 0 : rottura - 1;
+        if (confermata && rottura > 0 && misurata(ultima)) confermata = misura(fini[ultima]) <= larghezza;
+        if (!confermata) {
+            rottura = fini.size();
+            for (std::size_t k = 0; k < fini.size(); ++k) {
+                if (misurata(k) && misura(fini[k]) > larghezza) {
+                    rottura = k;
+                    break;
+                }
+            }
+        }
+    }
+
+    if (rottura < fini.size()) {
+        const qsizetype fineRiga = rottura == 0 ? posizione_ : fini[rottura - 1];
+        righe_ << paragrafo.mid(inizio, fineRiga - inizio);
+        // The new line starts with the word, without the blanks before it.
+        qsizetype parola = fineRiga;
+        while (parola < fini[rottura] && paragrafo[parola] == QLatin1Char(' ')) ++parola;
+        inizioRiga_ = parola;
+        posizione_ = fini[rottura];
+        return;
+    }
+    righe_ << paragrafo.mid(inizio, paragrafo.size() - inizio);
+    inizioRiga_ = 0;
     posizione_ = 0;
+    disposizione_.reset();
     if (++paragrafo_ == paragrafi_.size()) righeComplete_ = true;
 }
 

@@ -6,7 +6,10 @@
 #include <QFontMetrics>
 #include <QString>
 #include <QStringList>
+
+class QTextLayout;
 #include <limits>
+#include <memory>
 
 #include "toolkit/Colori.h"
 #include "toolkit/Controllo.h"
@@ -20,6 +23,7 @@ class Label : public Controllo {
     Q_OBJECT
 public:
     explicit Label(QWidget* padre);
+    ~Label() override;
 
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& c);
@@ -92,7 +96,10 @@ private:
     mutable QStringList paragrafi_;
     mutable qsizetype paragrafo_ = 0;
     mutable qsizetype posizione_ = 0;
-    mutable QString rigaInCorso_;
+    mutable qsizetype inizioRiga_ = 0;  // the line in progress: from here to posizione_
+    // The paragraph in progress shaped on one line, to foresee the breaks.
+    mutable std::unique_ptr<QTextLayout> disposizione_;
+    mutable qsizetype disposizioneParagrafo_ = -1;
     mutable bool righeComplete_ = false;
     mutable QString righeCaption_;
     mutable QFont righeFont_;

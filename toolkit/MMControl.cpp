@@ -9,6 +9,8 @@
 
 #include <fluidsynth.h>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <deque>
 #include <limits>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -61,18 +64,90 @@ void scriviUnaVolta(bool& detto, const QString& riga) {
     scrivi(riga);
 }
 
+// The synthesizer's library is opened on the control's thread when its
+// first synthesizer is made, not linked to the program: linked, it and the
+// forty-odd libraries it brings (sound servers, codecs, instrument formats)
+// would be mapped and relocated before main(), while the reader waits for
+// the first frame. Its functions are called through this table.
+#define CARTAVIVA_FUNZIONI_SINTETIZZATORE(X)                                                             \
+    X(fluid_set_log_function)                                                                           \
+    X(new_fluid_settings)                                                                               \
+    X(delete_fluid_settings)                                                                            \
+    X(fluid_settings_setnum)                                                                            \
+    X(fluid_settings_setint)                                                                            \
+    X(fluid_settings_setstr)                                                                            \
+    X(new_fluid_synth)                                                                                  \
+    X(delete_fluid_synth)                                                                               \
+    X(fluid_synth_sfload)                                                                               \
+    X(fluid_synth_all_sounds_off)                                                                       \
+    X(fluid_synth_cc)                                                                                   \
+    X(fluid_synth_pitch_wheel_sens)                                                                     \
+    X(fluid_synth_pin_preset)                                                                           \
+    X(fluid_synth_unpin_preset)                                                                         \
+    X(fluid_synth_unset_program)                                                                        \
+    X(fluid_synth_bank_select)                                                                          \
+    X(fluid_synth_program_change)                                                                       \
+    X(fluid_synth_write_float)                                                                          \
+    X(new_fluid_player)                                                                                 \
+    X(delete_fluid_player)                                                                              \
+    X(fluid_player_add_mem)                                                                             \
+    X(fluid_player_play)                                                                                \
+    X(fluid_player_stop)                                                                                \
+    X(fluid_player_get_status)                                                                          \
+    X(fluid_player_get_current_tick)                                                                    \
+    X(new_fluid_audio_driver2)                                                                          \
+    X(delete_fluid_audio_driver)
+
+struct Libreria {
+#define CARTAVIVA_PUNTATORE(nome) decltype(&::nome) nome = nullptr;
+    CARTAVIVA_FUNZIONI_SINTETIZZATORE(CARTAVIVA_PUNTATORE)
+#undef CARTAVIVA_PUNTATORE
+};
+
+void silenziaLog(const Libreria& fs);
+
+std::mutex mutexLibreria;
+QString nomeLibreria = QStringLiteral(CARTAVIVA_LIBRERIA_SINTETIZZATORE);
+
+// The library's table, or null (said once on stderr) when it cannot be
+// opened or lacks a function. Opened once per name and never closed: the
+// synthesizers made from it live until their controls go. Any thread.
+const Libreria* apriLibreria() {
+    std::lock_guard<std::mutex> blocco(mutexLibreria);
+    static std::map<QString, std::unique_ptr<Libreria>> aperte;
+    const auto [voce, nuova] = aperte.try_emplace(nomeLibreria);
+    if (!nuova) return voce->second.get();
+    void* libreria = dlopen(QFile::encodeName(nomeLibreria).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!libreria) {
+        scrivi(QStringLiteral("cannot load the synthesizer (%1), no music").arg(QString::fromLocal8Bit(dlerror())));
+        return nullptr;
+    }
+    auto funzioni = std::make_unique<Libreria>();
+    const char* mancante = nullptr;
+#define CARTAVIVA_RISOLVI(nome)                                                                         \
+    if (!mancante && !(funzioni->nome = reinterpret_cast<decltype(funzioni->nome)>(dlsym(libreria, #nome)))) \
+        mancante = #nome;
+    CARTAVIVA_FUNZIONI_SINTETIZZATORE(CARTAVIVA_RISOLVI)
+#undef CARTAVIVA_RISOLVI
+    if (mancante) {
+        scrivi(QStringLiteral("cannot load the synthesizer (%1 has no %2), no music")
+                   .arg(nomeLibreria, QLatin1String(mancante)));
+        return nullptr;
+    }
+    silenziaLog(*funzioni);
+    voce->second = std::move(funzioni);
+    return voce->second.get();
+}
+
 // The synthesizer's own log would add lines of its own for every failed
 // attempt at an audio device; what matters is reported here, once.
 void logSintetizzatore(int livello, const char* messaggio, void*) {
     if (livello == FLUID_PANIC) std::fprintf(stderr, "fluidsynth: %s\n", messaggio);
 }
 
-void silenziaLog() {
-    static std::once_flag fatto;
-    std::call_once(fatto, [] {
-        for (int livello : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(livello, logSintetizzatore, nullptr);
-    });
+void silenziaLog(const Libreria& fs) {
+    for (int livello : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+        fs.fluid_set_log_function(livello, logSintetizzatore, nullptr);
 }
 
 // The General MIDI SoundFonts of the distribution, where their packages put them.
@@ -281,6 +356,7 @@ struct MMControl::Motore {
 
     // The thread's own.
     bool caricato = false;
+    const Libreria* fs = nullptr;  // the library, once loaded
     bool daRilasciare = false;
     fluid_settings_t* impostazioni = nullptr;
     fluid_synth_t* sintetizzatore = nullptr;
@@ -315,8 +391,8 @@ struct MMControl::Motore {
         risveglio.notify_all();
         servizio.join();
         fermaUscita();
-        if (sintetizzatore) delete_fluid_synth(sintetizzatore);
-        if (impostazioni) delete_fluid_settings(impostazioni);
+        if (sintetizzatore) fs->delete_fluid_synth(sintetizzatore);
+        if (impostazioni) fs->delete_fluid_settings(impostazioni);
     }
 
     void accoda(std::function<void()> lavoro) {
@@ -350,7 +426,8 @@ struct MMControl::Motore {
         }
     }
 
-    // Creates the synthesizer and loads the SoundFont, once. Without a
+    // Opens the library, creates the synthesizer and loads the SoundFont,
+    // once. Without the library or the synthesizer nothing plays; without a
     // SoundFont the tracks still play, silently.
     bool carica() {
         if (caricato) return sintetizzatore != nullptr;
@@ -358,17 +435,18 @@ struct MMControl::Motore {
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         caricato = true;
         if (chiusura.load()) return false;
-        silenziaLog();
-        impostazioni = new_fluid_settings();
+        fs = apriLibreria();
+        if (!fs) return false;
+        impostazioni = fs->new_fluid_settings();
         if (impostazioni) {
-            fluid_settings_setnum(impostazioni, "synth.sample-rate", FrequenzaCampionamento);
-            fluid_settings_setnum(impostazioni, "synth.gain", 0.5);
+            fs->fluid_settings_setnum(impostazioni, "synth.sample-rate", FrequenzaCampionamento);
+            fs->fluid_settings_setnum(impostazioni, "synth.gain", 0.5);
             // Only the instruments that a track selects are read from the
             // SoundFont, and they go when no channel uses them any longer.
-            fluid_settings_setint(impostazioni, "synth.dynamic-sample-loading", 1);
+            fs->fluid_settings_setint(impostazioni, "synth.dynamic-sample-loading", 1);
             // Each track is prepared here (preparaCanali), not by the player.
-            fluid_settings_setint(impostazioni, "player.reset-synth", 0);
-            sintetizzatore = new_fluid_synth(impostazioni);
+            fs->fluid_settings_setint(impostazioni, "player.reset-synth", 0);
+            sintetizzatore = fs->new_fluid_synth(impostazioni);
         }
         if (!sintetizzatore) {
             scriviUnaVolta(dettoSenzaSintetizzatore, QStringLiteral("the synthesizer cannot start, no music"));
@@ -377,7 +455,7 @@ struct MMControl::Motore {
         const QString file = trovaSoundFont();
         // No preset is selected yet: the channels take only the instruments
         // of the track that plays.
-        if (!file.isEmpty()) soundFont = fluid_synth_sfload(sintetizzatore, QFile::encodeName(file).constData(), 0);
+        if (!file.isEmpty()) soundFont = fs->fluid_synth_sfload(sintetizzatore, QFile::encodeName(file).constData(), 0);
         if (soundFont == FLUID_FAILED)
             scriviUnaVolta(dettoSenzaSoundFont,
                            file.isEmpty()
@@ -399,10 +477,10 @@ struct MMControl::Motore {
         fermaUscita();
         daRilasciare = false;
         preparaCanali(*partitura);
-        lettore = new_fluid_player(sintetizzatore);
-        if (!lettore || fluid_player_add_mem(lettore, brano.constData(), size_t(brano.size())) != FLUID_OK ||
-            fluid_player_play(lettore) != FLUID_OK) {
-            if (lettore) delete_fluid_player(lettore);
+        lettore = fs->new_fluid_player(sintetizzatore);
+        if (!lettore || fs->fluid_player_add_mem(lettore, brano.constData(), size_t(brano.size())) != FLUID_OK ||
+            fs->fluid_player_play(lettore) != FLUID_OK) {
+            if (lettore) fs->delete_fluid_player(lettore);
             lettore = nullptr;
             scrivi(QStringLiteral("cannot play \"%1\"").arg(nome));
             fallita = generazione;
@@ -432,16 +510,16 @@ struct MMControl::Motore {
     // select the piano and the drum kit on every channel and load them.
     void preparaCanali(const Partitura& partitura) {
         fluid_synth_t* s = sintetizzatore;
-        fluid_synth_all_sounds_off(s, -1);
+        fs->fluid_synth_all_sounds_off(s, -1);
         static const int valori[][2] = {
             {0, 0},   {32, 0},  {7, 100}, {39, 0},  {10, 64}, {42, 0},  {8, 64},  {40, 0},  {91, 0},
             {92, 0},  {93, 0},  {94, 0},  {95, 0},  {70, 64}, {71, 64}, {72, 64}, {73, 64}, {74, 64},
             {75, 64}, {76, 64}, {77, 64}, {78, 64}, {79, 64},
         };
         for (int canale = 0; canale < Canali; ++canale) {
-            fluid_synth_cc(s, canale, 121, 0);  // reset all controllers
-            for (const auto& v : valori) fluid_synth_cc(s, canale, v[0], v[1]);
-            fluid_synth_pitch_wheel_sens(s, canale, 2);
+            fs->fluid_synth_cc(s, canale, 121, 0);  // reset all controllers
+            for (const auto& v : valori) fs->fluid_synth_cc(s, canale, v[0], v[1]);
+            fs->fluid_synth_pitch_wheel_sens(s, canale, 2);
         }
         if (soundFont == FLUID_FAILED) return;
         // Held while the channels change, an instrument that only moves from
@@ -452,24 +530,24 @@ struct MMControl::Motore {
             if (!c.suona) continue;
             const int banco = canale == CanaleBatteria ? BancoBatteria : c.banco;
             const int programma = std::max(c.programma, 0);
-            if (fluid_synth_pin_preset(s, soundFont, banco, programma) == FLUID_OK)
+            if (fs->fluid_synth_pin_preset(s, soundFont, banco, programma) == FLUID_OK)
                 tenuti.emplace_back(banco, programma);
         }
         for (int canale = 0; canale < Canali; ++canale) {
             const Partitura::Canale& c = partitura.canali[std::size_t(canale)];
             if (!c.suona) {
-                fluid_synth_unset_program(s, canale);
+                fs->fluid_synth_unset_program(s, canale);
                 continue;
             }
-            if (canale != CanaleBatteria) fluid_synth_bank_select(s, canale, unsigned(c.banco));
-            fluid_synth_program_change(s, canale, std::max(c.programma, 0));
+            if (canale != CanaleBatteria) fs->fluid_synth_bank_select(s, canale, unsigned(c.banco));
+            fs->fluid_synth_program_change(s, canale, std::max(c.programma, 0));
         }
-        for (const auto& [banco, programma] : tenuti) fluid_synth_unpin_preset(s, soundFont, banco, programma);
+        for (const auto& [banco, programma] : tenuti) fs->fluid_synth_unpin_preset(s, soundFont, banco, programma);
     }
 
     void rilascia() {
         if (!sintetizzatore) return;
-        for (int canale = 0; canale < Canali; ++canale) fluid_synth_unset_program(sintetizzatore, canale);
+        for (int canale = 0; canale < Canali; ++canale) fs->fluid_synth_unset_program(sintetizzatore, canale);
     }
 
     static int callbackAudio(void* dati, int n, int, float*[], int uscite, float* buffer[]) {
@@ -499,8 +577,8 @@ struct MMControl::Motore {
             }
             QString scelta;
             for (const QString& nome : candidati) {
-                fluid_settings_setstr(impostazioni, "audio.driver", nome.toLatin1().constData());
-                driver = new_fluid_audio_driver2(impostazioni, callbackAudio, this);
+                fs->fluid_settings_setstr(impostazioni, "audio.driver", nome.toLatin1().constData());
+                driver = fs->new_fluid_audio_driver2(impostazioni, callbackAudio, this);
                 if (driver) {
                     scelta = nome;
                     break;
@@ -540,7 +618,7 @@ struct MMControl::Motore {
             suonando = false;
             return;
         }
-        fluid_synth_write_float(sintetizzatore, n, sinistro, 0, 1, destro, 0, 1);
+        fs->fluid_synth_write_float(sintetizzatore, n, sinistro, 0, 1, destro, 0, 1);
         suonando = true;
         const float piccoPrima = traccia.picco;
         for (int i = 0; i < n; ++i)
@@ -549,10 +627,10 @@ struct MMControl::Motore {
         if (traccia.finita) return;
         traccia.campioni += n;
         campioni = traccia.campioni;
-        const bool fineSequenza = fluid_player_get_status(lettore) == FLUID_PLAYER_DONE ||
-                                  fluid_player_get_current_tick(lettore) >= traccia.fineTick;
+        const bool fineSequenza = fs->fluid_player_get_status(lettore) == FLUID_PLAYER_DONE ||
+                                  fs->fluid_player_get_current_tick(lettore) >= traccia.fineTick;
         if (!fineSequenza && traccia.campioni < traccia.limite) return;
-        if (!fineSequenza) fluid_player_stop(lettore);
+        if (!fineSequenza) fs->fluid_player_stop(lettore);
         traccia.finita = true;
         finita = traccia.generazione;
     }
@@ -560,7 +638,7 @@ struct MMControl::Motore {
     // Stops the output and the player; the synthesizer stays for the next track.
     void fermaUscita() {
         if (driver) {
-            delete_fluid_audio_driver(driver);
+            fs->delete_fluid_audio_driver(driver);
             driver = nullptr;
         }
         if (resa.joinable()) {
@@ -569,11 +647,11 @@ struct MMControl::Motore {
         }
         suonando = false;
         if (lettore) {
-            fluid_player_stop(lettore);
-            delete_fluid_player(lettore);
+            fs->fluid_player_stop(lettore);
+            fs->delete_fluid_player(lettore);
             lettore = nullptr;
         }
-        if (sintetizzatore) fluid_synth_all_sounds_off(sintetizzatore, -1);
+        if (sintetizzatore) fs->fluid_synth_all_sounds_off(sintetizzatore, -1);
     }
 };
 
@@ -593,6 +671,11 @@ void MMControl::setRenderSpeed(double fattore) { velocitaResa = fattore > 0 ? fa
 void MMControl::setTrackLimit(int millisecondi) { limiteBrano = std::max(millisecondi, 1); }
 
 void MMControl::setLoadingHeld(bool trattenuto) { caricamentoTrattenuto = trattenuto; }
+
+void MMControl::setSynthLibrary(const QString& file) {
+    std::lock_guard<std::mutex> blocco(mutexLibreria);
+    nomeLibreria = file.isEmpty() ? QStringLiteral(CARTAVIVA_LIBRERIA_SINTETIZZATORE) : file;
+}
 
 int MMControl::Mode() const {
     if (!aperto_) return ModoNonAperto;

@@ -7,12 +7,15 @@
 // goes to the desktop's sound server or to ALSA; with neither, the tracks
 // still play in real time (they open, run and end) and make no sound.
 //
-// The slow part (creating the synthesizer, loading the SoundFont, starting
-// the output and the player) runs on a thread of the control's own, so a
+// The slow part (opening the synthesizer's library, creating the
+// synthesizer, loading the SoundFont, starting the output and the player)
+// runs on a thread of the control's own, so a
 // command returns at once: Play reads as playing straight away and the
 // music starts as soon as the synthesizer is ready. A Close or a new Play
 // that comes first cancels what had not started yet. The mode and the
-// status event live on the event loop only.
+// status event live on the event loop only. Without the synthesizer's
+// library nothing sounds: a Play leaves the device open and not playing, and
+// the reason is said once on stderr.
 #pragma once
 
 #include <QByteArray>
@@ -97,6 +100,11 @@ public:
     // Tests hold the loading of the synthesizer, to act while it is under
     // way, and then let it go on.
     static void setLoadingHeld(bool trattenuto);
+
+    // The file of the synthesizer's library that the controls load from now
+    // on (empty: the one the program was built with); tests name one that is
+    // not there.
+    static void setSynthLibrary(const QString& file);
 
 private:
     struct Motore;

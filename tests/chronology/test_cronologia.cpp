@@ -240,6 +240,35 @@ TEST_F(Cronologia, LeLingueCambianoSoloIRighi) {
     EXPECT_EQ(c.testiSpa[168], testo(168, contenuti::Spagnolo));
 }
 
+// A language value that is none of the four words, compared exactly: the load
+// writes no caption and fills no table, a period button changes the page but
+// not the rows; a language label still works.
+TEST_F(Cronologia, UnaLinguaEstraneaLasciaLaFinestraComeProgettata) {
+    mostra();
+    for (const char* estranea : {"Inglese", "tedesco", "", "inglese "}) {
+        SCOPED_TRACE(estranea);
+        lingua = estranea;
+        Cronologiavel& c = apri();
+        EXPECT_EQ(c.linguaCronologia, estranea);
+        EXPECT_EQ(c.Label2.Caption(), QString());
+        EXPECT_EQ(c.Labesci.Caption(), QStringLiteral("Esci"));
+        EXPECT_EQ(c.Labtorna.Caption(), QStringLiteral("Torna"));
+        for (forma::Label* l : {&c.Label5, &c.Label6, &c.Label7, &c.Label8}) EXPECT_EQ(l->ForeColor(), rosaLingua);
+        for (forma::Label* l : c.Label1) EXPECT_EQ(l->Caption(), QStringLiteral("Label1"));
+        EXPECT_TRUE(c.testiIta[1].isEmpty() && c.testiFra[1].isEmpty() && c.testiSpa[1].isEmpty() &&
+                    c.testiIng[1].isEmpty());
+        pagina(c, 3);
+        EXPECT_EQ(c.inizioPagina, 24);
+        EXPECT_EQ(c.Label4.Caption(), QStringLiteral("1230-900"));
+        for (forma::Label* l : c.Label1) EXPECT_EQ(l->Caption(), QStringLiteral("Label1"));
+        clic(c, c.Label8);  // "Español"
+        EXPECT_EQ(c.linguaCronologia, "spagnolo");
+        EXPECT_EQ(c.Label1[0]->Caption(), testo(25, contenuti::Spagnolo));
+        forma::Distruggi<Cronologiavel>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 // Every text of a language's table, filled by its label, against the map's
 // description as the main window shows it in that language.
 struct CasoLingua {

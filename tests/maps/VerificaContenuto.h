@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "maps/ContenutoCarta.h"
 
@@ -16,6 +17,38 @@ inline std::size_t caratteri(std::string_view utf8) {
     for (unsigned char c : utf8)
         if ((c & 0xC0) != 0x80) ++n;
     return n;
+}
+
+// Well-formed UTF-8: no lone continuation byte, no truncated sequence.
+inline bool utf8Valido(std::string_view testo) {
+    std::size_t attese = 0;
+    for (unsigned char c : testo) {
+        if (attese) {
+            if ((c & 0xC0) != 0x80) return false;
+            --attese;
+        } else if (c >= 0xF0) attese = 3;
+        else if (c >= 0xE0) attese = 2;
+        else if (c >= 0xC0) attese = 1;
+        else if (c >= 0x80) return false;
+    }
+    return attese == 0;
+}
+
+// The lengths of the runs of two or more blanks, in the order they occur.
+inline std::vector<int> corseDiBianchi(std::string_view t) {
+    std::vector<int> corse;
+    std::size_t i = 0;
+    while (i < t.size()) {
+        if (t[i] != ' ') {
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        while (j < t.size() && t[j] == ' ') ++j;
+        if (j - i >= 2) corse.push_back(static_cast<int>(j - i));
+        i = j;
+    }
+    return corse;
 }
 
 inline bool iniziaCon(std::string_view testo, std::string_view inizio) {

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QTextStream>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <set>
@@ -232,6 +233,64 @@ TEST(CarteTerritori, LeCarteConLegendaDisegnanoLeZoneNeiColoriDellaLegenda) {
                                   << ") is not drawn";
         }
     }
+}
+
+// Perceived difference of two colours (CIE 1976: the distance in L*a*b*, D65).
+double Differenza(QColor a, QColor b) {
+    auto lab = [](QColor c) {
+        const double r = Lineare(c.red()), g = Lineare(c.green()), bl = Lineare(c.blue());
+        const double xyz[3] = {(0.4124 * r + 0.3576 * g + 0.1805 * bl) / 0.95047,
+                               0.2126 * r + 0.7152 * g + 0.0722 * bl,
+                               (0.0193 * r + 0.1192 * g + 0.9505 * bl) / 1.08883};
+        double f[3];
+        for (int i = 0; i < 3; ++i)
+            f[i] = xyz[i] > 0.008856 ? std::cbrt(xyz[i]) : 7.787 * xyz[i] + 16.0 / 116.0;
+        return std::array<double, 3>{116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
+    };
+    const auto p = lab(a), q = lab(b);
+    return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+}
+
+// A legend explains its picture only if the reader can tell each zone from
+// the plain land around it and from the other zones of the same legend: a
+// hunters' zone in a tan next to the land's tan, or two farming greens a
+// shade apart, read as one. The key colour of a zone is its label's colour,
+// or the fill the table gives where labels share a colour.
+TEST(CarteTerritori, LeZoneDiOgniLegendaSiDistinguonoDallaTerraETraLoro) {
+    QFile tavola(Percorso(QStringLiteral("tools/atlante/leggende.tsv")));
+    if (!tavola.open(QIODevice::ReadOnly | QIODevice::Text)) GTEST_SKIP() << "tools/atlante/leggende.tsv is not written yet";
+    const QColor terra(206, 192, 146);  // the land that no polity or zone claims
+    constexpr double kMinima = 12.0;
+    const Dati& d = TuttiIDati();
+    std::map<QString, std::vector<std::pair<std::string, QColor>>> zone;  // picture -> (label, key colour)
+    QTextStream in(&tavola);
+    while (!in.atEnd()) {
+        const QString riga = in.readLine();
+        if (riga.trimmed().isEmpty() || riga.startsWith(QLatin1Char('#'))) continue;
+        const QStringList campi = riga.split(QLatin1Char('\t'));
+        ASSERT_GE(campi.size(), 3) << riga.toStdString();
+        const int indice = campi[1].toInt();
+        const std::vector<Etichetta>& etichette = d.perFoto.at(campi[0]);
+        const auto e = std::find_if(etichette.begin(), etichette.end(),
+                                    [indice](const Etichetta& x) { return x.indice == indice; });
+        ASSERT_NE(e, etichette.end()) << campi[0].toStdString() << ": no label " << indice;
+        const QString proprio = campi.size() > 4 ? campi[4].trimmed() : QString();
+        zone[campi[0]].push_back({e->didascalia.toStdString(),
+                                  proprio.isEmpty() ? forma::qcolore(e->colore) : QColor(proprio)});
+    }
+    EXPECT_EQ(zone.size(), 4u) << "the four legend maps";
+    for (const auto& [foto, voci] : zone)
+        for (std::size_t i = 0; i < voci.size(); ++i) {
+            const auto& [nome, colore] = voci[i];
+            EXPECT_GE(Differenza(colore, terra), kMinima)
+                << foto.toStdString() << ": the zone of \"" << nome << "\" (" << colore.name().toStdString()
+                << ") reads as plain land";
+            for (std::size_t j = i + 1; j < voci.size(); ++j)
+                EXPECT_GE(Differenza(colore, voci[j].second), kMinima)
+                    << foto.toStdString() << ": the zones of \"" << nome << "\" (" << colore.name().toStdString()
+                    << ") and \"" << voci[j].first << "\" (" << voci[j].second.name().toStdString()
+                    << ") read as one";
+        }
 }
 
 // The colour key of a legend map: left of each legend label's caption box a

@@ -93,6 +93,7 @@ protected:
         MMControl::setRenderSpeed(VelocitaProve);
         MMControl::setTrackLimit(MMControl::LimiteBrano);
         MMControl::setLoadingHeld(false);
+        MMControl::setSynthLibrary(QString());
     }
 
     QTemporaryDir cartella;
@@ -506,6 +507,59 @@ TEST_F(MMControlTest, FileMancantiOGuasti) {
         EXPECT_EQ(modoDurante(controllo, MMControl::ModoNonAperto, 150), MMControl::ModoNonAperto);
         EXPECT_EQ(eventi, 0);
     }
+}
+
+// Without the synthesizer's library (not there, or a library that is not
+// the synthesizer) nothing sounds and nothing breaks: Play reads as playing
+// until the loading fails, then the device is open and not playing, with no
+// status event; the reason is said once, however many tracks are tried.
+// With the library back, the next control plays.
+TEST_F(MMControlTest, SenzaLaLibreriaDelSintetizzatore) {
+    struct Caso {
+        const char* nome;
+        const char* libreria;
+        const char* motivo;  // in the line on stderr
+    };
+    const std::vector<Caso> casi = {
+        {"missing", "libcartaviva-nessun-sintetizzatore.so.9", "libcartaviva-nessun-sintetizzatore.so.9"},
+        {"not the synthesizer", "libm.so.6", "has no fluid_"},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        MMControl::setSynthLibrary(QString::fromLatin1(caso.libreria));
+        testing::internal::CaptureStderr();
+        for (int volta = 0; volta < 2; ++volta) {
+            MMControl controllo;
+            int eventi = 0;
+            controllo.StatusUpdate = [&] { ++eventi; };
+            controllo.setFileName(breve);
+            controllo.setCommand(QStringLiteral("Open"));
+            controllo.setCommand(QStringLiteral("Play"));
+            EXPECT_EQ(controllo.Mode(), MMControl::ModoInRiproduzione);
+            EXPECT_TRUE(attendi([&] { return controllo.Mode() == MMControl::ModoPronto; }, 5000));
+            bool suonato = false;
+            scorri(300, [&] { suonato = suonato || controllo.Sounding(); });
+            EXPECT_FALSE(suonato);
+            EXPECT_EQ(controllo.Mode(), MMControl::ModoPronto);
+            EXPECT_EQ(eventi, 0);
+            controllo.setCommand(QStringLiteral("Close"));
+            EXPECT_EQ(controllo.Mode(), MMControl::ModoNonAperto);
+        }
+        const std::string errori = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(righe(errori), 1) << errori;
+        EXPECT_NE(errori.find("cannot load the synthesizer"), std::string::npos) << errori;
+        EXPECT_NE(errori.find(caso.motivo), std::string::npos) << errori;
+    }
+
+    MMControl::setSynthLibrary(QString());
+    MMControl controllo;
+    int eventi = 0;
+    controllo.StatusUpdate = [&] { ++eventi; };
+    controllo.setFileName(breve);
+    controllo.setCommand(QStringLiteral("Open"));
+    controllo.setCommand(QStringLiteral("Play"));
+    EXPECT_TRUE(attendi([&] { return eventi == 1; }, 5000));
+    EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
 }
 
 // A failed Open after a good track leaves the device closed, not finished;

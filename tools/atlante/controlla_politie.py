@@ -4,8 +4,9 @@
 - politie.tsv: every key well-formed and defined once, every colour #rrggbb,
   every name in nomi a NAME or SUBJECTO of some time slice (or an AWMC file,
   awmc:<file>[:n]), no name claimed by two polities;
-- etichette-politie.tsv: every picture and label index present in
-  etichette.tsv, every key defined, no label listed twice;
+- etichette-politie.tsv: every picture and label index among the labels the
+  maps place (the output of build/tools/overlay-dump --catalogo), every key
+  defined, no label listed twice;
 - correzioni.tsv: every picture in the catalogue (israele4.gif may name a
   panel, :1 or :2), every operation known and its arguments valid: slices
   that exist, features that exist in the slice they are taken from, keys
@@ -18,7 +19,7 @@ the slice the map is drawn from (the nearest one, or the one its
 corrections choose), and the summary counts the labels per period.
 
 Standard library only. Exit status 1 when an error is found.
-Usage: controlla_politie.py [--dati DIR] [--awmc DIR] [--sovrapposizioni FILE]"""
+Usage: controlla_politie.py --catalogo FILE [--dati DIR] [--awmc DIR] [--sovrapposizioni FILE]"""
 
 import argparse
 import gzip
@@ -28,6 +29,8 @@ import re
 import sys
 
 QUI = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, QUI)
+from genera import leggi_catalogo, leggi_etichette  # noqa: E402
 RADICE = os.path.normpath(os.path.join(QUI, "..", ".."))
 
 OPERAZIONI = ("sezione", "aggiungi", "togli", "come", "poligono")
@@ -128,7 +131,7 @@ def anni_delle_foto(percorso):
                 continue
             foto = d["picture"].replace("\\", "/").split("/")[-1]
             anno = int(d["year"].strip() or 0)
-            if d["numcarta"] <= 81:
+            if d["era"].strip().upper().startswith("B"):
                 anno = -anno if anno else -1
             anni.setdefault(foto, (d["numcarta"], anno))
     return {f: a for f, (_, a) in anni.items()}
@@ -138,6 +141,7 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--dati", help="folder of the world_*.geojson[.gz] time slices")
     ap.add_argument("--awmc", help="folder of the AWMC *.geojson[.gz] files")
+    ap.add_argument("--catalogo", help="overlay-dump --catalogo output: the maps' pictures and labels")
     ap.add_argument("--sovrapposizioni", help="overlay-dump output, for the maps' years")
     ap.add_argument("--cartella", default=QUI, help="folder of the tables")
     args = ap.parse_args()
@@ -188,11 +192,10 @@ def main():
 
     # --- the catalogue and the labels
     etichette = {}
-    for n, campi, e in righe(os.path.join(args.cartella, "etichette.tsv"), 6):
-        etichette.setdefault(campi[0], {})[int(campi[2])] = campi[5]
-    catalogo = set()
-    for n, campi, e in righe(os.path.join(args.cartella, "catalogo.tsv"), 2):
-        catalogo.add(campi[1])
+    for foto, voci in leggi_etichette(args.catalogo).items():
+        for _, lab, _, _, testo in voci:
+            etichette.setdefault(foto, {})[lab] = testo
+    catalogo = {foto for _, foto, _ in leggi_catalogo(args.catalogo)}
     anni = anni_delle_foto(args.sovrapposizioni) if args.sovrapposizioni else {}
 
     # --- politie.tsv
@@ -237,7 +240,7 @@ def main():
             continue
         foto, lab, chiave = campi[0], campi[1], campi[2]
         if foto not in etichette:
-            errore("etichette-politie.tsv", n, "picture %s has no labels in etichette.tsv" % foto)
+            errore("etichette-politie.tsv", n, "picture %s has no labels that a map places" % foto)
         elif not lab.isdigit() or int(lab) not in etichette[foto]:
             errore("etichette-politie.tsv", n, "%s has no label %s" % (foto, lab))
         if (foto, lab) in viste:

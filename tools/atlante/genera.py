@@ -9,11 +9,12 @@ whose labels share a layout share one frame. GMT with the GSHHG coastlines,
 rivers and lakes draws the base map, Ghostscript rasterises it, and the
 pictures are written as GIF with a small palette (JPEG where the name says so).
 
-Usage: genera.py [--solo-rapporto] [--cartella DIR]
+Usage: genera.py --catalogo FILE [--sovrapposizioni FILE] [--solo-rapporto] [--cartella DIR]
 """
 
 import argparse
 import concurrent.futures
+import json
 import math
 import os
 import re
@@ -152,17 +153,34 @@ def leggi_gazzettiere():
     return g
 
 
-def leggi_catalogo():
-    cat = []
-    for num, foto, inserto in (r + [""] * (3 - len(r)) for r in leggi_tsv("catalogo.tsv")):
-        cat.append((int(num), foto, inserto))
-    return cat
+def leggi_carte(percorso):
+    """The lines of `overlay-dump --catalogo`, one per map of the program's
+    registry in its order: picture, inset and the labels the map places."""
+    if not percorso:
+        sys.exit("%s: --catalogo is needed (the output of build/tools/overlay-dump --catalogo)"
+                 % os.path.basename(sys.argv[0]))
+    with open(percorso, encoding="utf-8") as f:
+        return [json.loads(riga) for riga in f if riga.strip()]
 
 
-def leggi_etichette():
+def nome_del_file(percorso):
+    """A picture as the program names it ('atlante\\5000bac.gif'), without its folder."""
+    return percorso.replace("\\", "/").split("/")[-1]
+
+
+def leggi_catalogo(percorso):
+    """(map, picture, inset or "") of every map."""
+    return [(d["numcarta"], nome_del_file(d["picture"]), nome_del_file(d["inset"])) for d in leggi_carte(percorso)]
+
+
+def leggi_etichette(percorso):
+    """picture -> (map, label, Top, Left, English caption) of every label that
+    a map showing the picture places."""
     per_foto = {}
-    for foto, num, lab, top, left, testo in leggi_tsv("etichette.tsv"):
-        per_foto.setdefault(foto, []).append((int(num), int(lab), int(top), int(left), testo))
+    for d in leggi_carte(percorso):
+        for e in d["labels"]:
+            per_foto.setdefault(nome_del_file(d["picture"]), []).append(
+                (d["numcarta"], e["index"], e["top"], e["left"], e["caption"]))
     return per_foto
 
 
@@ -764,6 +782,8 @@ def main():
     ap.add_argument("--solo-rapporto", action="store_true", help="fit and report, draw nothing")
     ap.add_argument("--dettagli", nargs="*", default=[], help="pictures whose labels are listed one by one")
     ap.add_argument("--processi", type=int, default=min(4, os.cpu_count() or 2))
+    ap.add_argument("--catalogo", help="overlay-dump --catalogo output (JSON lines): the maps' pictures, "
+                                       "insets and the labels each places")
     ap.add_argument("--sovrapposizioni", help="overlay-dump output (JSON lines): labels, colours, years")
     ap.add_argument("--solo", nargs="*", default=[], help="draw only these pictures (no thumbnails of others, no insets)")
     ap.add_argument("--tavole", default=QUI,
@@ -778,8 +798,8 @@ def main():
             sys.exit("genera.py: '%s' is needed (Debian packages gmt, gmt-gshhg-low, ghostscript)" % prog)
 
     gaz = leggi_gazzettiere()
-    catalogo = leggi_catalogo()
-    per_foto = leggi_etichette()
+    catalogo = leggi_catalogo(args.catalogo)
+    per_foto = leggi_etichette(args.catalogo)
     foto_catalogo = []
     for num, foto, inserto in catalogo:
         if foto not in foto_catalogo:

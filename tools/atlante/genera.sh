@@ -3,7 +3,8 @@
 # page (tavolahtmvel/) in the working folder, and saves the report.
 # Needs the Debian packages gmt, gmt-gshhg-low and ghostscript, python3, and
 # the project's build tools (cmake, ninja, Qt 6) for tools/overlay-dump, which
-# gives the overlay labels as the program draws them.
+# gives the maps of the program's registry with the labels each places, and
+# the overlay labels as the program draws them.
 # Any failing step stops the run with its message and a non-zero status.
 set -eu
 qui=$(cd "$(dirname "$0")" && pwd)
@@ -24,10 +25,12 @@ if [ ! -f "$costruzione/build.ninja" ] && [ ! -f "$costruzione/Makefile" ]; then
     cmake -S "$radice" -B "$costruzione" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
 fi
 cmake --build "$costruzione" --target overlay-dump >&2
+(cd "$radice" && QT_QPA_PLATFORM=offscreen "$costruzione/tools/overlay-dump" --catalogo) >"$lavoro/catalogo.jsonl"
 (cd "$radice" && QT_QPA_PLATFORM=offscreen "$costruzione/tools/overlay-dump") >"$lavoro/sovrapposizioni.jsonl"
 
 # the report goes to a file first, so that a failure is not hidden by a pipe
-python3 "$qui/genera.py" --cartella "$radice" --sovrapposizioni "$lavoro/sovrapposizioni.jsonl" "$@" \
+python3 "$qui/genera.py" --cartella "$radice" --catalogo "$lavoro/catalogo.jsonl" \
+    --sovrapposizioni "$lavoro/sovrapposizioni.jsonl" "$@" \
     >"$lavoro/rapporto.txt"
 cp "$lavoro/rapporto.txt" "$qui/rapporto.txt"
 cat "$qui/rapporto.txt"

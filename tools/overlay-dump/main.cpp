@@ -3,6 +3,9 @@
 // With --cronologia it prints instead, for every language and map, the text
 // of the chronology's row that shows the map, as the chronology window shows
 // it after a click on its language label and on the period button of the page.
+// With --catalogo it prints, for every map of the registry, its picture, its
+// inset and the overlay labels its content places itself, with their English
+// captions: what the picture generator (tools/atlante) fits its frames to.
 // Run in a working folder, with QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QFontMetrics>
@@ -13,7 +16,9 @@
 
 #include "app/ModtavolaVel.h"
 #include "chronology/Cronologiavel.h"
+#include "main_window/CatalogoCarte.h"
 #include "main_window/Tavolavel.h"
+#include "maps/ContenutoCarta.h"
 #include "toolkit/Processo.h"
 #include "toolkit/Registro.h"
 
@@ -73,10 +78,39 @@ void cronologia(Tavolavel& t) {
     }
 }
 
+// The labels a map places (a place and an English caption that is not blank);
+// a label its content only recaptions stays where an earlier map left it.
+void catalogo() {
+    for (const SchedaCarta& s : CatalogoCarte) {
+        QJsonObject r;
+        r.insert(QStringLiteral("numcarta"), s.numero);
+        r.insert(QStringLiteral("picture"), QString::fromUtf8(s.fileCarta));
+        r.insert(QStringLiteral("inset"), QString::fromUtf8(s.fileInserto));
+        QJsonArray etichette;
+        for (const contenuti::EtichettaCarta& e : s.dati->etichette) {
+            const char* didascalia = e.didascalia[contenuti::Inglese];
+            if (!e.posizione || !didascalia || QString::fromUtf8(didascalia).trimmed().isEmpty()) continue;
+            QJsonObject l;
+            l.insert(QStringLiteral("index"), e.indice);
+            l.insert(QStringLiteral("top"), e.posizione->Top);
+            l.insert(QStringLiteral("left"), e.posizione->Left);
+            l.insert(QStringLiteral("caption"), QString::fromUtf8(didascalia));
+            etichette.append(l);
+        }
+        r.insert(QStringLiteral("labels"), etichette);
+        scrivi(r);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    if (app.arguments().contains(QStringLiteral("--catalogo"))) {
+        catalogo();
+        std::fflush(stdout);
+        return 0;
+    }
     Tavolavel& t = forma::Finestra<Tavolavel>();
     if (app.arguments().contains(QStringLiteral("--cronologia"))) {
         cronologia(t);
@@ -87,7 +121,7 @@ int main(int argc, char** argv) {
     forma::Label* bandiere[] = {&t.LabITA, &t.LabFRA, &t.LabSPA, &t.LabING};
     for (forma::Label* bandiera : bandiere) {
         bandiera->Click();
-        for (int n = 1; n <= 168; ++n) {
+        for (int n = 1; n <= NumeroCarte; ++n) {
             ModtavolaVel::numcarta = static_cast<std::int16_t>(n);
             t.disegnaCarta();
             stampa(t);

@@ -1,43 +1,17 @@
-// Content of maps 19 to 38 (1512 BC to 652 BC): descriptions, labels and how the
-// shared frames carry over from one map to the next.
+// Content of maps 19 to 38, 1512 to 652 BC (maps/bc_1512_652/):
+// the rows of the shared checks, then what only these maps show.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <cstdint>
 #include <optional>
-#include <ostream>
-#include <string_view>
-#include <vector>
 
 #include "maps/TutteLeCarte.h"
+#include "tests/maps/TabelleContenuto.h"
 #include "tests/maps/VerificaContenuto.h"
 
 namespace {
 
 using namespace contenuti;
-
-using verifica::voce;
-using verifica::stesseDidascalie;
-using verifica::stessaPosizione;
-using verifica::stessaVoce;
-
-// ---------------------------------------------------------------------------
-// Descriptions: each one starts with its fixed opening and has its exact length
-// in characters; only the three noted texts begin or end with a blank.
-
-struct RigaDescrizione {
-    const char* nome;
-    const ContenutoCarta* carta;
-    Lingua lingua;
-    const char* apertura;
-    std::size_t lunghezza;
-    bool biancoIniziale;
-    bool biancoFinale;
-};
-
-// Failure messages name the row rather than dumping its bytes.
-void PrintTo(const RigaDescrizione& r, std::ostream* os) { *os << r.nome; }
+using namespace verifica;
 
 const RigaDescrizione descrizioni[] = {
     {"Carta19Italiano", &ac1512, Italiano, "1512 a.C. L'Egitto, sotto il regno di Tuthmosis III, estende", 282, false, false},
@@ -121,45 +95,7 @@ const RigaDescrizione descrizioni[] = {
     {"Carta38Spagnolo", &ac652, Spagnolo, "652 a.C. Asurbanipal es el último gran monarca", 326, false, false},
     {"Carta38Inglese", &ac652, Inglese, " 652 B.C. Assurbanipal is the last great monarch", 333, true, false},
 };
-
-class Carte19a38Descrizioni : public ::testing::TestWithParam<RigaDescrizione> {};
-
-TEST_P(Carte19a38Descrizioni, AperturaLunghezzaEBordi) {
-    const RigaDescrizione& r = GetParam();
-    const char* testo = r.carta->descrizione[r.lingua];
-    ASSERT_NE(testo, nullptr);
-    const std::string_view t(testo);
-    EXPECT_TRUE(verifica::iniziaCon(t, r.apertura)) << t;
-    EXPECT_EQ(verifica::caratteri(t), r.lunghezza) << t;
-    ASSERT_FALSE(t.empty());
-    EXPECT_EQ(t.front() == ' ', r.biancoIniziale) << t;
-    EXPECT_EQ(t.back() == ' ', r.biancoFinale) << t;
-    // One paragraph on one line, no tabs or stray control characters.
-    EXPECT_TRUE(std::none_of(t.begin(), t.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20;
-    })) << t;
-}
-
-INSTANTIATE_TEST_SUITE_P(Tutte, Carte19a38Descrizioni, ::testing::ValuesIn(descrizioni),
-                         [](const ::testing::TestParamInfo<RigaDescrizione>& i) {
-                             return std::string(i.param.nome);
-                         });
-
-// ---------------------------------------------------------------------------
-// Labels worth checking one by one: odd spellings, labels that keep the
-// previous map's colour, explicit empty captions, labels above the emptied
-// start, labels that move between maps.
-
-struct RigaEtichetta {
-    const char* nome;
-    const ContenutoCarta* carta;
-    int indice;
-    std::optional<Posizione> posizione;
-    std::optional<std::uint32_t> colore;
-    std::array<const char*, NumeroLingue> didascalia;
-};
-
-void PrintTo(const RigaEtichetta& r, std::ostream* os) { *os << r.nome; }
+INSTANTIATE_TEST_SUITE_P(Bc1512a652, Descrizioni, ::testing::ValuesIn(descrizioni), NomeRiga());
 
 const RigaEtichetta etichette[] = {
     {"Carta19Etichetta4", &ac1512, 4, Posizione{480, 9720}, 0xFF0000, {"L.d'Aral", "M.d'Aral", "M.de Aral", "Aral S."}},
@@ -223,50 +159,9 @@ const RigaEtichetta etichette[] = {
     {"Carta38Etichetta15", &ac652, 15, Posizione{2160, 7720}, std::nullopt, {"Ninive", "Ninive", "Ninive", "Niniveh"}},
     {"Carta38Etichetta24", &ac652, 24, Posizione{2640, 8760}, 0xFFFFFF, {"MEDIA", "MEDIA", "MEDIA", "MEDIA"}},
 };
+INSTANTIATE_TEST_SUITE_P(Bc1512a652, Etichette, ::testing::ValuesIn(etichette), NomeRiga());
 
-class Carte19a38Etichette : public ::testing::TestWithParam<RigaEtichetta> {};
-
-TEST_P(Carte19a38Etichette, VoceComeAttesa) {
-    const RigaEtichetta& r = GetParam();
-    const EtichettaCarta* e = voce(*r.carta, r.indice);
-    ASSERT_NE(e, nullptr);
-    ASSERT_EQ(e->posizione.has_value(), r.posizione.has_value());
-    if (r.posizione) {
-        EXPECT_EQ(e->posizione->Top, r.posizione->Top);
-        EXPECT_EQ(e->posizione->Left, r.posizione->Left);
-    }
-    EXPECT_EQ(e->ForeColor, r.colore);
-    for (int l = 0; l < NumeroLingue; ++l) {
-        ASSERT_EQ(e->didascalia[l] == nullptr, r.didascalia[l] == nullptr) << "lingua " << l;
-        if (r.didascalia[l] != nullptr) {
-            EXPECT_EQ(std::string_view(e->didascalia[l]), std::string_view(r.didascalia[l]))
-                << "lingua " << l;
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Notevoli, Carte19a38Etichette, ::testing::ValuesIn(etichette),
-                         [](const ::testing::TestParamInfo<RigaEtichetta>& i) {
-                             return std::string(i.param.nome);
-                         });
-
-// ---------------------------------------------------------------------------
-// Shape of each map: the first emptied label, the number of entries, which
-// entries stand at or above it, and the rules every map of this range keeps:
-// ascending indices, every label below the emptied start present, every entry
-// placed and captioned in all four languages.
-
-struct RigaForma {
-    const char* nome;
-    const ContenutoCarta* carta;
-    int primaDaPulire;
-    std::size_t voci;
-    std::vector<int> sopraN;
-};
-
-void PrintTo(const RigaForma& r, std::ostream* os) { *os << r.nome; }
-
-const RigaForma forme[] = {
+const RigaPulitura formePulitura[] = {
     {"Carta19", &ac1512, 24, 25, {24}},
     {"Carta20", &ac1400, 25, 25, {}},
     {"Carta21", &ac1365, 25, 25, {}},
@@ -288,53 +183,7 @@ const RigaForma forme[] = {
     {"Carta37", &ac671, 24, 24, {}},
     {"Carta38", &ac652, 25, 25, {}},
 };
-
-class Carte19a38Forma : public ::testing::TestWithParam<RigaForma> {};
-
-TEST_P(Carte19a38Forma, VociEPulizia) {
-    const RigaForma& r = GetParam();
-    const ContenutoCarta& c = *r.carta;
-    EXPECT_EQ(c.primaDaPulire, r.primaDaPulire);
-    EXPECT_EQ(c.etichette.size(), r.voci);
-
-    int precedente = -1;
-    std::vector<int> sopra;
-    for (const EtichettaCarta& e : c.etichette) {
-        EXPECT_GT(e.indice, precedente) << "indici non crescenti";
-        EXPECT_GE(e.indice, 0);
-        EXPECT_LT(e.indice, NumeroEtichette);
-        precedente = e.indice;
-        if (e.indice >= c.primaDaPulire) sopra.push_back(e.indice);
-        EXPECT_TRUE(e.posizione.has_value()) << "etichetta " << e.indice;
-        for (int l = 0; l < NumeroLingue; ++l) {
-            ASSERT_NE(e.didascalia[l], nullptr) << "etichetta " << e.indice << " lingua " << l;
-            EXPECT_LE(verifica::caratteri(e.didascalia[l]), 35u) << "etichetta " << e.indice;
-        }
-    }
-    EXPECT_EQ(sopra, r.sopraN);
-    for (int i = 0; i < c.primaDaPulire; ++i)
-        EXPECT_NE(voce(c, i), nullptr) << "manca l'etichetta " << i;
-    for (int l = 0; l < NumeroLingue; ++l) EXPECT_NE(c.descrizione[l], nullptr);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tutte, Carte19a38Forma, ::testing::ValuesIn(forme),
-                         [](const ::testing::TestParamInfo<RigaForma>& i) {
-                             return std::string(i.param.nome);
-                         });
-
-// ---------------------------------------------------------------------------
-// Neighbouring maps that share a frame: exactly the listed labels differ
-// (place, colour or a caption); every other label index is written the same
-// way by both maps, or by neither.
-
-struct RigaConfronto {
-    const char* nome;
-    const ContenutoCarta* prima;
-    const ContenutoCarta* dopo;
-    std::vector<int> diverse;
-};
-
-void PrintTo(const RigaConfronto& r, std::ostream* os) { *os << r.nome; }
+INSTANTIATE_TEST_SUITE_P(Bc1512a652, FormaPulitura, ::testing::ValuesIn(formePulitura), NomeRiga());
 
 const RigaConfronto confronti[] = {
     {"Da19a20", &ac1512, &ac1400, {21}},
@@ -348,25 +197,11 @@ const RigaConfronto confronti[] = {
     {"Da36a37", &ac722, &ac671, {13, 23}},
     {"Da37a38", &ac671, &ac652, {24}},
 };
-
-class Carte19a38Confronti : public ::testing::TestWithParam<RigaConfronto> {};
-
-TEST_P(Carte19a38Confronti, SoloLeEtichetteAttese) {
-    const RigaConfronto& r = GetParam();
-    std::vector<int> diverse;
-    for (int i = 0; i < NumeroEtichette; ++i)
-        if (!stessaVoce(voce(*r.prima, i), voce(*r.dopo, i))) diverse.push_back(i);
-    EXPECT_EQ(diverse, r.diverse);
-}
-
-INSTANTIATE_TEST_SUITE_P(Vicine, Carte19a38Confronti, ::testing::ValuesIn(confronti),
-                         [](const ::testing::TestParamInfo<RigaConfronto>& i) {
-                             return std::string(i.param.nome);
-                         });
+INSTANTIATE_TEST_SUITE_P(Bc1512a652, Confronti, ::testing::ValuesIn(confronti), NomeRiga());
 
 // Map 36 swaps Israel and Jerusalem between labels 19 and 21 against map 35:
 // each caption moves to the other label's place with its own colour.
-TEST(Carte19a38Scambio, IsraeleEGerusalemmeSiScambianoTra35E36) {
+TEST(Bc1512a652Scambio, IsraeleEGerusalemmeSiScambianoTra35E36) {
     const EtichettaCarta* israele35 = voce(ac732, 19);
     const EtichettaCarta* gerusalemme35 = voce(ac732, 21);
     const EtichettaCarta* gerusalemme36 = voce(ac722, 19);
