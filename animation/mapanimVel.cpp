@@ -2,11 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
-#include <iterator>
 
 #include "app/ModtavolaVel.h"
-#include "main_window/Tavolavel.h"
+#include "app/Principale.h"
 #include "maps/ContenutoCarta.h"
 #include "music/FMMediaVel.h"
 #include "toolkit/Casuale.h"
@@ -260,21 +258,9 @@ void etichetta(forma::Label& l, float left, float top, float width, float height
     l.setCaption(QString::fromUtf8(caption));
 }
 
-void carattere(forma::Label& l, const char* nome, float punti) {
-    l.setFontName(QString::fromLatin1(nome));
-    l.setFontSize(punti);
-    l.setFontBold(true);
-}
-
 void pulsante(forma::CommandButton& b, float left, float width, const char* caption) {
     b.Move(left, 6600, width, 615);
     b.setCaption(QString::fromUtf8(caption));
-}
-
-// The widget that takes the keyboard focus for a control.
-QWidget* perIlFuoco(QWidget& controllo) {
-    if (auto* b = controllo.findChild<QPushButton*>()) return b;
-    return controllo.focusProxy() ? controllo.focusProxy() : &controllo;
 }
 
 }  // namespace
@@ -315,7 +301,7 @@ void mapanimVel::progetta() {
     etichetta(Label9, 960, 240, 1215, 735, "Maps series");
     Label9.setBackStyle(vbTransparent);
     Label9.setForeColor(0xFFC0C0);
-    carattere(Label9, "Arial", 12);
+    Label9.setFont(QStringLiteral("Arial"), 12, true);
     Label9.setAlignment(vbCenter);
 
     struct Serie {
@@ -334,7 +320,7 @@ void mapanimVel::progetta() {
         s.l.setBackStyle(vbOpaque);
         s.l.setForeColor(s.testo);
         s.l.setBackColor(s.sfondo);
-        carattere(s.l, "Arial", 8.25f);
+        s.l.setFont(QStringLiteral("Arial"), 8.25f, true);
         s.l.setAlignment(vbCenter);
     }
 
@@ -345,10 +331,12 @@ void mapanimVel::progetta() {
     etichetta(Label1, 9840, 3120, 1575, 495, "Date");
     Label1.setBackStyle(vbTransparent);
     Label1.setForeColor(0xFFC0C0);
-    carattere(Label1, "MS Sans Serif", 18);
+    Label1.setFont(QStringLiteral("MS Sans Serif"), 18, true);
     Label1.setAlignment(vbCenter);
 
     Shape1.Move(840, 6480, 4335, 855);
+    Shape1.setForma(forma::vbShapeRoundedRectangle);
+    Shape1.setBorderWidth(3);
     Shape1.setFillColor(0x808080);
     Shape1.setBorderColor(0xFF8080);
 
@@ -362,16 +350,18 @@ void mapanimVel::progetta() {
     etichetta(Label3, 840, 7440, 615, 255, "Fastly");
     Label3.setBackStyle(vbTransparent);
     Label3.setForeColor(0x8080FF);
-    carattere(Label3, "MS Sans Serif", 8.25f);
+    Label3.setFont(QStringLiteral("MS Sans Serif"), 8.25f, true);
     Label3.setAlignment(vbCenter);
 
     etichetta(Label2, 4560, 7440, 735, 255, "Slowly");
     Label2.setBackStyle(vbTransparent);
     Label2.setForeColor(0x8080FF);
-    carattere(Label2, "MS Sans Serif", 8.25f);
+    Label2.setFont(QStringLiteral("MS Sans Serif"), 8.25f, true);
     Label2.setAlignment(vbLeftJustify);
 
     Shape2.Move(840, 7680, 4335, 495);
+    Shape2.setForma(forma::vbShapeRoundedRectangle);
+    Shape2.setBorderWidth(3);
     Shape2.setFillColor(0x404040);
     Shape2.setBorderColor(0x8080FF);
 
@@ -386,7 +376,7 @@ void mapanimVel::progetta() {
     etichetta(Label5, 5280, 6480, 4215, 495, "Begin selecting the map serie");
     Label5.setBackStyle(vbTransparent);
     Label5.setForeColor(0x0000C0);
-    carattere(Label5, "Lucida Sans Unicode", 9.75f);
+    Label5.setFont(QStringLiteral("Lucida Sans Unicode"), 9.75f, true);
     Label5.setAlignment(vbCenter);
 
     Image3.Move(6720, 7080, 1275, 645);
@@ -400,7 +390,7 @@ void mapanimVel::progetta() {
     etichetta(Labesci, 6720, 7920, 1215, 495, "Exit");
     Labesci.setBackStyle(vbTransparent);
     Labesci.setForeColor(0xFF8080);
-    carattere(Labesci, "Arial", 12);
+    Labesci.setFont(QStringLiteral("Arial"), 12, true);
     Labesci.setAlignment(vbCenter);
 
     Image2.Move(9480, 6480, 2085, 1695);
@@ -410,16 +400,13 @@ void mapanimVel::progetta() {
     etichetta(Labtorna, 9840, 7080, 1455, 495, "Back to Main menu");
     Labtorna.setBackStyle(vbTransparent);
     Labtorna.setForeColor(0xFFC0FF);
-    carattere(Labtorna, "Arial", 9.75f);
+    Labtorna.setFont(QStringLiteral("Arial"), 9.75f, true);
     Labtorna.setAlignment(vbCenter);
 
     Timer1.setInterval(1000);
 
     // Keyboard focus: stop first, then the speed bar and the other buttons.
-    QWidget* ordine[] = {perIlFuoco(cmdstop),   perIlFuoco(HScroll1), perIlFuoco(cmdprima), perIlFuoco(cmdultima),
-                         perIlFuoco(cmdprec),   perIlFuoco(cmdseg),   perIlFuoco(cmdplay)};
-    for (std::size_t i = 1; i < std::size(ordine); ++i) QWidget::setTabOrder(ordine[i - 1], ordine[i]);
-    ordine[0]->setFocus();
+    OrdineDelFuoco({&cmdstop, &HScroll1, &cmdprima, &cmdultima, &cmdprec, &cmdseg, &cmdplay});
 }
 
 void mapanimVel::collegaEventi() {
@@ -445,17 +432,6 @@ void mapanimVel::collegaEventi() {
     Labmediterr.MouseMove = [this](int, int, float, float) { Labmediterr_MouseMove(); };
     Labtorna.MouseMove = [this](int, int, float, float) { Labtorna_MouseMove(); };
     Labesci.MouseMove = [this](int, int, float, float) { Labesci_MouseMove(); };
-}
-
-void mapanimVel::RiquadroArrotondato::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal mezzo = spessore_ / 2.0;
-    const QRectF r = QRectF(rect()).adjusted(mezzo, mezzo, -mezzo, -mezzo);
-    const qreal raggio = std::min(r.width(), r.height()) / 6.0;
-    p.setPen(BorderColor() ? QPen(forma::qcolore(*BorderColor()), spessore_) : QPen(Qt::NoPen));
-    p.setBrush(FillColor() ? QBrush(forma::qcolore(*FillColor())) : QBrush(Qt::NoBrush));
-    p.drawRoundedRect(r, raggio, raggio);
 }
 
 // ---------------------------------------------------------------------------
@@ -615,7 +591,7 @@ void mapanimVel::Label7_Click() {
 void mapanimVel::Labtorna_Click() {
     Timer1.setEnabled(false);
     forma::Distruggi<mapanimVel>();
-    forma::Finestra<Tavolavel>().Show();
+    principale::Mostra();
 }
 
 void mapanimVel::Labesci_Click() {

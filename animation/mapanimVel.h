@@ -63,22 +63,10 @@ public:
     std::int16_t& fotogramma = oggetto_->fotogramma;
     std::int16_t& numFotogrammi = oggetto_->numFotogrammi;
 
-    // A shape drawn as a rounded rectangle with a border of its own width.
-    class RiquadroArrotondato : public forma::Shape {
-    public:
-        RiquadroArrotondato(QWidget* padre, int spessoreBordo) : forma::Shape(padre), spessore_(spessoreBordo) {}
-
-    protected:
-        void paintEvent(QPaintEvent*) override;
-
-    private:
-        int spessore_;
-    };
-
     // Controls, as designed (twips, colours as 0xBBGGRR), bottom of the stack first.
     forma::Shape Shape3{this};
-    RiquadroArrotondato Shape1{this, 3};
-    RiquadroArrotondato Shape2{this, 3};
+    forma::Shape Shape1{this};
+    forma::Shape Shape2{this};
     forma::Image Image1{this};
     forma::Image Image2{this};
     forma::Image Image3{this};

@@ -26,10 +26,7 @@ void BM_DisegnaCarta(benchmark::State& stato) {
     const auto n = static_cast<std::int16_t>(stato.range(0));
     for (auto _ : stato) {
         ModtavolaVel::numcarta = n;
-        if (n <= 81)
-            t.CArte();
-        else
-            t.carte2();
+        t.disegnaCarta();
     }
 }
 BENCHMARK(BM_DisegnaCarta)->DenseRange(1, NumeroCarte)->Unit(benchmark::kMicrosecond);

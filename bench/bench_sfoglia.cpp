@@ -56,10 +56,7 @@ int main(int argc, char** argv) {
             misura::app().azzera();
             const auto t0 = misura::Orologio::now();
             numcarta = static_cast<std::int16_t>(carta);
-            if (carta <= UltimaCartaaC)
-                t.CArte();
-            else
-                t.carte2();
+            t.disegnaCarta();
             const auto t1 = misura::Orologio::now();
             const double fine = misura::finoAlFotogramma([] {}, [&] { return static_cast<QWidget*>(&t); });
             disegno.push_back(misura::ms(t0, t1));

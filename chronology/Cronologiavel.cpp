@@ -1,10 +1,10 @@
 #include "chronology/Cronologiavel.h"
 
 #include "app/ModtavolaVel.h"
+#include "app/Principale.h"
 #include "chronology/DisegniCronologia.h"
 #include "chronology/TestiCronologia.h"
 #include "chronology/stampacronvel.h"
-#include "main_window/Tavolavel.h"
 #include "maps/RegistroCarte.h"
 #include "music/FMMediaVel.h"
 #include "toolkit/Appunti.h"
@@ -65,12 +65,6 @@ void etichetta(forma::Label& l, float left, float top, float width, float height
     l.setForeColor(testo);
 }
 
-void carattere(forma::Label& l, const char* nome, float punti, bool grassetto) {
-    l.setFontName(QString::fromLatin1(nome));
-    l.setFontSize(punti);
-    l.setFontBold(grassetto);
-}
-
 }  // namespace
 
 Cronologiavel::Cronologiavel() {
@@ -93,12 +87,12 @@ void Cronologiavel::progetta() {
     setBackColor(0x400000);
 
     etichetta(Label4, 0, 0, 1695, 285, 0xFF8080, 0xFFFFC0);
-    carattere(Label4, "MS Sans Serif", 12, true);
+    Label4.setFont(QStringLiteral("MS Sans Serif"), 12, true);
     Label4.setAlignment(vbCenter);
     Label4.setCaption(QStringLiteral("5000-2061"));
 
     etichetta(Label2, 1680, 0, 10455, 285, 0xFF8080, 0x00FFFF);
-    carattere(Label2, "MS Sans Serif", 8.25f, true);
+    Label2.setFont(QStringLiteral("MS Sans Serif"), 8.25f, true);
     Label2.setAlignment(vbCenter);
 
     for (int i = 0; i < 8; ++i) {
@@ -116,18 +110,18 @@ void Cronologiavel::progetta() {
     for (int k = 0; k < 21; ++k) {
         forma::Label& l = *Label3[static_cast<std::size_t>(k)];
         etichetta(l, 10680, 350 + 350 * static_cast<float>(k), 1335, 255, RosaPulsante, forma::ColoreTestoPulsante);
-        carattere(l, "MS Sans Serif", 8.25f, true);
+        l.setFont(QStringLiteral("MS Sans Serif"), 8.25f, true);
         l.setAlignment(vbCenter);
         l.setCaption(QString::fromLatin1(periodi[k]));
     }
 
     etichetta(Labtorna, 10680, 7710, 1335, 375, RosaPulsante, 0xFFFFC0);
-    carattere(Labtorna, "Kabel Bk BT", 14.25f, true);
+    Labtorna.setFont(QStringLiteral("Kabel Bk BT"), 14.25f, true);
     Labtorna.setAlignment(vbCenter);
     Labtorna.setCaption(QStringLiteral("Torna"));
 
     etichetta(Labesci, 10680, 8200, 1335, 375, RosaPulsante, 0x800080);
-    carattere(Labesci, "Kabel Bk BT", 14.25f, true);
+    Labesci.setFont(QStringLiteral("Kabel Bk BT"), 14.25f, true);
     Labesci.setAlignment(vbCenter);
     Labesci.setCaption(QStringLiteral("Esci"));
 
@@ -146,7 +140,7 @@ void Cronologiavel::progetta() {
         x.l.Move(x.left, 8700, x.width, 255);
         x.l.setBackStyle(vbTransparent);
         x.l.setForeColor(RosaLingua);
-        carattere(x.l, "MS Sans Serif", 9.75f, true);
+        x.l.setFont(QStringLiteral("MS Sans Serif"), 9.75f, true);
         x.l.setAlignment(vbCenter);
         x.l.setCaption(QString::fromUtf8(x.caption));
         x.l.setCursor(forma::CursoreMano());
@@ -321,12 +315,8 @@ void Cronologiavel::Label3_Click(int Index) {
 
 void Cronologiavel::scegliCarta(int riga) {
     numcarta = static_cast<std::int16_t>(inizioPagina + riga + 1);
-    Tavolavel& principale = forma::Finestra<Tavolavel>();
-    if (numcarta < 82)
-        principale.CArte();
-    else
-        principale.carte2();
-    principale.Show();
+    principale::DisegnaCarta();
+    principale::Mostra();
     Hide();
 }
 
@@ -364,7 +354,7 @@ void Cronologiavel::Labtorna_MouseMove() {
 // Back and Exit.
 // ---------------------------------------------------------------------------
 
-void Cronologiavel::Labtorna_Click() { forma::Finestra<Tavolavel>().Show(); }
+void Cronologiavel::Labtorna_Click() { principale::Mostra(); }
 
 void Cronologiavel::Labesci_Click() {
     forma::Finestra<FMMediaVel>().Command2.setValue(true);

@@ -5,7 +5,7 @@
 #include <set>
 #include <utility>
 
-#include "main_window/CatalogoCarte.h"
+#include "app/Principale.h"
 
 namespace cronologia {
 
@@ -119,9 +119,9 @@ QString TestoCronologia(int carta, Lingua lingua, const char* descrizione) {
 }
 
 const char* DescrizioneCarta(int carta, Lingua lingua) {
-    const SchedaCarta* scheda = schedaDi(carta);
-    if (!scheda || !scheda->dati) return nullptr;
-    return scheda->dati->descrizione[static_cast<std::size_t>(lingua)];
+    const contenuti::ContenutoCarta* contenuto = principale::ContenutoDi(carta);
+    if (!contenuto) return nullptr;
+    return contenuto->descrizione[static_cast<std::size_t>(lingua)];
 }
 
 }  // namespace cronologia

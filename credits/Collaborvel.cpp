@@ -26,9 +26,7 @@ void pulsante(forma::Label& l, const QString& caption, forma::Colore testo, form
     l.setCaption(caption);
     l.setForeColor(testo);
     l.setAlignment(vbCenter);
-    l.setFontName(QStringLiteral("Kabel Bk BT"));
-    l.setFontSize(punti);
-    l.setFontBold(true);
+    l.setFont(QStringLiteral("Kabel Bk BT"), punti, true);
     l.setBackColor(sfondo);
 }
 

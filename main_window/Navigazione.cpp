@@ -60,6 +60,13 @@ void Tavolavel::carte2() {
     disegnaScheda(*this, *schedaDi(numcarta));
 }
 
+void Tavolavel::disegnaCarta() {
+    if (numcarta > UltimaCartaaC)
+        carte2();
+    else
+        CArte();
+}
+
 // --- Previous and Next -----------------------------------------------------
 
 void Tavolavel::barraDaAnno(bool dopoCristo) {
@@ -85,13 +92,8 @@ void Tavolavel::Labprecedente_Click() {
         ShapeAC.setWidth(1);
         return;
     }
-    if (numcarta >= 82) {
-        carte2();
-        barraDaAnno(true);
-    } else {
-        CArte();
-        barraDaAnno(false);
-    }
+    disegnaCarta();
+    barraDaAnno(numcarta > UltimaCartaaC);
 }
 
 void Tavolavel::Labsuccessiva_Click() {
@@ -99,13 +101,8 @@ void Tavolavel::Labsuccessiva_Click() {
     numcarta = static_cast<std::int16_t>(numcarta + 1);
     Labprecedente.setEnabled(true);
     if (numcarta == NumeroCarte) Labsuccessiva.setEnabled(false);
-    if (numcarta >= 82) {
-        carte2();
-        barraDaAnno(true);
-    } else {
-        CArte();
-        barraDaAnno(false);
-    }
+    disegnaCarta();
+    barraDaAnno(numcarta > UltimaCartaaC);
 }
 
 void Tavolavel::Labprecedente_MouseDown() { Labprecedente.setForeColor(0x808080); }
@@ -181,10 +178,7 @@ void Tavolavel::cambiaLingua(const char* parola, const char* bandiera, int colon
     Image4.setPicture(forma::LoadPicture(QString::fromUtf8(bandiera)));
     for (const DidascaliaLocalizzata& d : didascalieLocalizzate)
         (this->*d.controllo).setCaption(QString::fromUtf8(d.testi[colonna]));
-    if (numcarta <= 81)
-        CArte();
-    else
-        carte2();
+    disegnaCarta();
 }
 
 void Tavolavel::LabITA_Click() { cambiaLingua("italiano", "atlante\\linguaita.gif", 0); }

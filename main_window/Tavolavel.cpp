@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/ModtavolaVel.h"
+#include "app/Principale.h"
 #include "main_window/CatalogoCarte.h"
 #include "main_window/FasceTempo.h"
 #include "maps/ContenutoCarta.h"
@@ -40,11 +41,19 @@ void etichetta(forma::Label& l, float left, float top, float width, float height
     l.setCaption(QString::fromUtf8(caption));
 }
 
-void carattere(forma::Label& l, const char* nome, float punti, bool grassetto) {
-    l.setFontName(QString::fromLatin1(nome));
-    l.setFontSize(punti);
-    l.setFontBold(grassetto);
-}
+// How the other windows reach this one: made known before main runs, in every
+// program that holds the main window.
+class Collegamento final : public principale::Principale {
+public:
+    void disegnaCarta() const override { forma::Finestra<Tavolavel>().disegnaCarta(); }
+    void mostra() const override { forma::Finestra<Tavolavel>().Show(); }
+    const contenuti::ContenutoCarta* contenutoDi(int carta) const override {
+        const SchedaCarta* scheda = schedaDi(carta);
+        return scheda ? scheda->dati : nullptr;
+    }
+};
+const Collegamento collegamento;
+[[maybe_unused]] const bool collegato = (principale::Collega(collegamento), true);
 
 }  // namespace
 
@@ -76,25 +85,25 @@ void Tavolavel::progetta() {
 
     etichetta(Labcronol, 1320, 5520, 2295, 255, vbTransparent, "Chronology");
     Labcronol.setForeColor(0xFFC0C0);
-    carattere(Labcronol, "Kabel Bk BT", 9.75f, true);
+    Labcronol.setFont(QStringLiteral("Kabel Bk BT"), 9.75f, true);
     Labcronol.setAlignment(vbCenter);
     Labcronol.setCursor(forma::CursoreMano());
 
     etichetta(LabCOLLABOR, 6000, 8550, 4800, 240, vbTransparent,
               "Collaboratori   Collaborateurs  Colaboradores  Collaborators");
     LabCOLLABOR.setForeColor(0xFFC0C0);
-    carattere(LabCOLLABOR, "Kabel Bk BT", 9.75f, false);
+    LabCOLLABOR.setFont(QStringLiteral("Kabel Bk BT"), 9.75f);
     LabCOLLABOR.setAutoSize(true);
 
     etichetta(Label6, 195, 8550, 2460, 195, vbTransparent, "CARTAVIVA, atlante storico");
     Label6.setForeColor(0xFF8080);
-    carattere(Label6, "MS Sans Serif", 8.25f, false);
+    Label6.setFont(QStringLiteral("MS Sans Serif"), 8.25f);
     Label6.setAutoSize(true);
 
     etichetta(Labstampa, 10440, 6820, 1335, 255, vbOpaque, "PRINT Map");
     Labstampa.setBackColor(0xC00000);
     Labstampa.setForeColor(0xFFC0C0);
-    carattere(Labstampa, "Kabel Bk BT", 12, true);
+    Labstampa.setFont(QStringLiteral("Kabel Bk BT"), 12, true);
     Labstampa.setAlignment(vbCenter);
     Labstampa.setCursor(forma::CursoreMano());
 
@@ -121,36 +130,36 @@ void Tavolavel::progetta() {
     etichetta(LabAc, 1200, 5980, 10600, 330, vbOpaque, "");
     LabAc.setBackColor(0x000000);
     LabAc.setForeColor(0xC0C0FF);
-    carattere(LabAc, "MS Sans Serif", 8.25f, false);
+    LabAc.setFont(QStringLiteral("MS Sans Serif"), 8.25f);
     LabAc.setCursor(forma::CursoreCroce());
 
     etichetta(Label5, 120, 1200, 3495, 615, vbOpaque,
               "To explore the maps, click on 'Next' or 'Previous', otherwise click on the timeline below.");
     Label5.setBackColor(0x400000);
     Label5.setForeColor(0xFF8080);
-    carattere(Label5, "Arial", 8.25f, false);
+    Label5.setFont(QStringLiteral("Arial"), 8.25f);
     Label5.setAlignment(vbCenter);
 
     etichetta(LabDc, 1200, 6380, 10600, 330, vbOpaque, "");
     LabDc.setBackColor(0x000000);
     LabDc.setForeColor(0xFF8080);
-    carattere(LabDc, "MS Sans Serif", 8.25f, false);
+    LabDc.setFont(QStringLiteral("MS Sans Serif"), 8.25f);
     LabDc.setCursor(forma::CursoreCroce());
 
     etichetta(Labanimazioni, 120, 1800, 3495, 375, vbOpaque, "Animated Series");
     Labanimazioni.setBackColor(0x808080);
     Labanimazioni.setForeColor(0xFFC0C0);
-    carattere(Labanimazioni, "Kabel Bk BT", 14.25f, false);
+    Labanimazioni.setFont(QStringLiteral("Kabel Bk BT"), 14.25f);
     Labanimazioni.setAlignment(vbCenter);
 
     etichetta(Label9, 750, 6405, 315, 195, vbTransparent, "A.D.");
     Label9.setForeColor(0xFFC0C0);
-    carattere(Label9, "MS Sans Serif", 8.25f, false);
+    Label9.setFont(QStringLiteral("MS Sans Serif"), 8.25f);
     Label9.setAutoSize(true);
 
     etichetta(Label8, 750, 6000, 300, 195, vbTransparent, "B.C.");
     Label8.setForeColor(0xC0C0FF);
-    carattere(Label8, "MS Sans Serif", 8.25f, false);
+    Label8.setFont(QStringLiteral("MS Sans Serif"), 8.25f);
     Label8.setAutoSize(true);
 
     etichetta(Label4, 960, 7920, 615, 495, vbTransparent, "");
@@ -164,7 +173,7 @@ void Tavolavel::progetta() {
         l->setBackStyle(vbOpaque);
         l->setBackColor(0x000000);
         l->setForeColor(0xFFC0C0);
-        carattere(*l, "Comic Sans MS", 9.75f, true);
+        l->setFont(QStringLiteral("Comic Sans MS"), 9.75f, true);
         l->setAlignment(vbCenter);
     }
     etichetta(Labsuccessiva, 7800, 5520, 3975, 255, vbOpaque, "NEXT >>");
@@ -172,7 +181,7 @@ void Tavolavel::progetta() {
 
     etichetta(Labesci, 10560, 7620, 975, 870, vbTransparent, "Exit");
     Labesci.setForeColor(0xFFC0C0);
-    carattere(Labesci, "Italic", 9.75f, true);
+    Labesci.setFont(QStringLiteral("Italic"), 9.75f, true);
     Labesci.setAlignment(vbCenter);
 
     Shape2.Move(10440, 7155, 1215, 1215);
@@ -183,19 +192,19 @@ void Tavolavel::progetta() {
     etichetta(Label2, 120, 300, 1815, 255, vbOpaque, "Map of the year");
     Label2.setBackColor(0x000000);
     Label2.setForeColor(0xFFC0C0);
-    carattere(Label2, "MS Sans Serif", 9.75f, true);
+    Label2.setFont(QStringLiteral("MS Sans Serif"), 9.75f, true);
     Label2.setAlignment(vbCenter);
 
     etichetta(labAnni, 120, 240, 2535, 375, vbOpaque, "5000");
     labAnni.setBackColor(0x404040);
     labAnni.setForeColor(0xFFC0C0);
-    carattere(labAnni, "MS Sans Serif", 13.5f, true);
+    labAnni.setFont(QStringLiteral("MS Sans Serif"), 13.5f, true);
     labAnni.setAlignment(vbRightJustify);
 
     etichetta(LabCristo, 2640, 240, 975, 375, vbOpaque, "B. C.");
     LabCristo.setBackColor(0x404040);
     LabCristo.setForeColor(0xFFC0C0);
-    carattere(LabCristo, "MS Sans Serif", 13.5f, true);
+    LabCristo.setFont(QStringLiteral("MS Sans Serif"), 13.5f, true);
     LabCristo.setAlignment(vbCenter);
 
     Image2.Move(120, 2280, 3495, 3060);

@@ -27,6 +27,8 @@ public:
     // Dispatchers: draw map `numcarta`, BC (1..81) and AD (82..168).
     void CArte();
     void carte2();
+    // Draws map `numcarta` through the dispatcher that owns it.
+    void disegnaCarta();
     // Timeline lookups, run right after a press has set `posizione`.
     void POsizioneaC();
     void PosizionedC();

@@ -36,7 +36,7 @@ void FMMediaVel::Command1_Click() {
 void FMMediaVel::Command2_Click() { MMControl1.setCommand(QStringLiteral("Close")); }
 
 void FMMediaVel::MMControl1_StatusUpdate() {
-    if (MMControl1.Mode() != 525) return;
+    if (MMControl1.Mode() != forma::MMControl::ModoFermo) return;
     MMControl1.setCommand(QStringLiteral("close"));
     brano = forma::BranoCasuale();  // no reseed here
     Command1.setValue(true);

@@ -1,11 +1,10 @@
 #include "print/Stampavel.h"
 
-#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
 #include "app/ModtavolaVel.h"
-#include "main_window/Tavolavel.h"
+#include "app/Principale.h"
 #include "maps/ContenutoCarta.h"
 #include "music/FMMediaVel.h"
 #include "toolkit/Appunti.h"
@@ -81,12 +80,6 @@ void grassetto(forma::CommandButton& b, float punti) {
     b.setFont(f);
 }
 
-// The push button inside a command button: what takes the keyboard focus.
-QWidget* fuoco(forma::CommandButton& b) {
-    QWidget* w = b.findChild<QPushButton*>();
-    return w ? w : &b;
-}
-
 }  // namespace
 
 Stampavel::Stampavel() {
@@ -141,10 +134,7 @@ void Stampavel::progetta() {
         w->raise();
 
     // Keyboard focus order; Exit holds the focus when the window opens.
-    QWidget* ordine[] = {fuoco(Cmdesci), fuoco(cmdstampa), fuoco(cmdzoom), fuoco(cmdzoommeno),
-                         fuoco(cmdcopia), fuoco(Cmdtorna), fuoco(CmdHelp)};
-    for (std::size_t i = 1; i < std::size(ordine); ++i) QWidget::setTabOrder(ordine[i - 1], ordine[i]);
-    ordine[0]->setFocus();
+    OrdineDelFuoco({&Cmdesci, &cmdstampa, &cmdzoom, &cmdzoommeno, &cmdcopia, &Cmdtorna, &CmdHelp});
 }
 
 void Stampavel::collegaEventi() {
@@ -229,7 +219,7 @@ void Stampavel::CmdHelp_Click() {
 
 void Stampavel::Cmdtorna_Click() {
     forma::Distruggi<Stampavel>();
-    forma::Finestra<Tavolavel>().Show();
+    principale::Mostra();
 }
 
 void Stampavel::Cmdesci_Click() {

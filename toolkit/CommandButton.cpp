@@ -5,6 +5,8 @@
 namespace forma {
 
 CommandButton::CommandButton(QWidget* padre) : Controllo(padre), pulsante_(new QPushButton(this)) {
+    // The push button takes the keyboard focus for the control.
+    setFocusProxy(pulsante_);
     connect(pulsante_, &QPushButton::clicked, this, [this] {
         if (Click) Click();
     });

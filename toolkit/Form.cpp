@@ -29,6 +29,19 @@ void Form::Show() {
 
 void Form::Hide() { hide(); }
 
+// A control that hands its focus to a widget inside it (a button, a scroll
+// bar) names it as its focus proxy: that widget is what takes the focus.
+void Form::OrdineDelFuoco(std::initializer_list<Controllo*> controlli) {
+    auto perIlFuoco = [](Controllo* c) -> QWidget* { return c->focusProxy() ? c->focusProxy() : c; };
+    QWidget* precedente = nullptr;
+    for (Controllo* c : controlli) {
+        QWidget* w = perIlFuoco(c);
+        if (precedente) QWidget::setTabOrder(precedente, w);
+        precedente = w;
+    }
+    if (controlli.size() > 0) perIlFuoco(*controlli.begin())->setFocus();
+}
+
 void Form::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), qcolore(backColor_));

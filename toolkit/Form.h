@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 #include "toolkit/Colori.h"
 #include "toolkit/Controllo.h"
@@ -33,6 +34,10 @@ public:
     // Modeless, full screen, brought to the front.
     void Show();
     void Hide();
+
+    // The keyboard focus order of the controls, as Tab goes; the first holds
+    // the focus when the window shows.
+    void OrdineDelFuoco(std::initializer_list<Controllo*> controlli);
 
 protected:
     void paintEvent(QPaintEvent*) override;

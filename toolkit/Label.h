@@ -49,6 +49,13 @@ public:
     void setFontBold(bool b);
     bool FontItalic() const { return font().italic(); }
     void setFontItalic(bool i);
+    // Face, size and weight at once, as a window's design gives them.
+    void setFont(const QString& nome, float punti, bool grassetto = false) {
+        setFontName(nome);
+        setFontSize(punti);
+        setFontBold(grassetto);
+    }
+    using QWidget::setFont;
 
     void setWidth(float w) override;
 

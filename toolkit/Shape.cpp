@@ -24,12 +24,25 @@ void Shape::setBorderColor(std::optional<Colore> c) {
     update();
 }
 
+void Shape::setBorderWidth(int pixel) {
+    spessore_ = pixel;
+    update();
+}
+
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, forma_ == vbShapeOval || forma_ == vbShapeCircle);
-    p.setPen(bordo_ ? QPen(qcolore(*bordo_), 1) : QPen(Qt::NoPen));
+    const bool arrotondata = forma_ == vbShapeRoundedRectangle;
+    p.setRenderHint(QPainter::Antialiasing, forma_ == vbShapeOval || forma_ == vbShapeCircle || arrotondata);
+    p.setPen(bordo_ ? QPen(qcolore(*bordo_), spessore_) : QPen(Qt::NoPen));
     p.setBrush(riempimento_ ? QBrush(qcolore(*riempimento_)) : QBrush(Qt::NoBrush));
-    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal mezzo = spessore_ / 2.0;
+    QRectF r = QRectF(rect()).adjusted(mezzo, mezzo, -mezzo, -mezzo);
+    if (arrotondata) {
+        // Corners rounded by a sixth of the shorter side.
+        const qreal raggio = std::min(r.width(), r.height()) / 6.0;
+        p.drawRoundedRect(r, raggio, raggio);
+        return;
+    }
     if (forma_ == vbShapeSquare || forma_ == vbShapeCircle) {
         const qreal lato = std::min(r.width(), r.height());
         r = QRectF(r.center().x() - lato / 2, r.center().y() - lato / 2, lato, lato);

@@ -1,4 +1,5 @@
-// A shape: rectangle or oval, filled or not, with or without a border line.
+// A shape: rectangle, oval or rounded rectangle, filled or not, with or
+// without a border line.
 // Shapes never take the mouse: what lies under them gets it (the form).
 #pragma once
 
@@ -9,7 +10,13 @@
 
 namespace forma {
 
-enum FormaShape : int { vbShapeRectangle = 0, vbShapeSquare = 1, vbShapeOval = 2, vbShapeCircle = 3 };
+enum FormaShape : int {
+    vbShapeRectangle = 0,
+    vbShapeSquare = 1,
+    vbShapeOval = 2,
+    vbShapeCircle = 3,
+    vbShapeRoundedRectangle = 4,
+};
 
 class Shape : public Controllo {
     Q_OBJECT
@@ -24,6 +31,9 @@ public:
     // The border line; none draws no border.
     std::optional<Colore> BorderColor() const { return bordo_; }
     void setBorderColor(std::optional<Colore> c);
+    // The border line's width in pixels, drawn inside the shape's box.
+    int BorderWidth() const { return spessore_; }
+    void setBorderWidth(int pixel);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -32,6 +42,7 @@ private:
     int forma_ = vbShapeRectangle;
     std::optional<Colore> riempimento_;
     std::optional<Colore> bordo_ = ColoreTestoFinestra;
+    int spessore_ = 1;
 };
 
 }  // namespace forma

@@ -290,10 +290,7 @@ TEST_P(TabellaDellaLingua, OgniTestoControLaDescrizioneDellaCarta) {
     std::array<QString, 169> descrizioni;
     for (int k = 1; k <= 168; ++k) {
         numcarta = static_cast<std::int16_t>(k);
-        if (k < 82)
-            t.CArte();
-        else
-            t.carte2();
+        t.disegnaCarta();
         descrizioni[static_cast<std::size_t>(k)] = t.Text1.Text();
     }
     Cronologiavel& c = apri();

@@ -71,10 +71,7 @@ inline void inglese(Tavolavel& t) { prova::FinestraPrincipale::clic(t, t.LabING)
 // call the dispatcher that owns it.
 inline void disegna(Tavolavel& t, int n) {
     ModtavolaVel::numcarta = static_cast<std::int16_t>(n);
-    if (n <= 81)
-        t.CArte();
-    else
-        t.carte2();
+    t.disegnaCarta();
 }
 
 // Every label a map's content writes and its description, on the overlay

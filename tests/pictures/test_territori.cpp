@@ -78,10 +78,7 @@ const Dati& TuttiIDati() {
             bandiera->Click();
             for (const SchedaCarta& s : CatalogoCarte) {
                 ModtavolaVel::numcarta = s.numero;
-                if (s.era == EraCarta::aC)
-                    t.CArte();
-                else
-                    t.carte2();
+                t.disegnaCarta();
                 const QString foto = NomeFoto(t.Image1.Picture()->origine);
                 if (viste.insert(foto).second) d.foto.push_back(foto);
                 for (int i = 0; i < 36; ++i) {

@@ -123,10 +123,7 @@ int main(int argc, char** argv) {
         bandiera->Click();
         for (int n = 1; n <= NumeroCarte; ++n) {
             ModtavolaVel::numcarta = static_cast<std::int16_t>(n);
-            if (n <= 81)
-                t.CArte();
-            else
-                t.carte2();
+            t.disegnaCarta();
             stampa(t);
         }
     }
