@@ -204,12 +204,22 @@ void Label::prossimaRiga(const QFontMetrics& fm, int larghezza) const {
         }
         const QTextLine riga = disposizione_->lineAt(0);
         const qreal x0 = riga.cursorToX(int(inizio));
-        for (std::size_t k = 0; k < fini.size(); ++k) {
-            if (misurata(k) && qRound(riga.cursorToX(int(fini[k])) - x0) > larghezza) {
-                rottura = k;
-                break;
-            }
+        // The words' ends lie further and further along the shaped line:
+        // the first one past the width is sought by halves (each position
+        // costs a walk along the line).
+        auto oltre = [&](std::size_t k) {
+            return misurata(k) && qRound(riga.cursorToX(int(fini[k])) - x0) > larghezza;
+        };
+        std::size_t basso = 0;
+        std::size_t alto = fini.size();
+        while (basso < alto) {
+            const std::size_t mezzo = basso + (alto - basso) / 2;
+            if (oltre(mezzo))
+                alto = mezzo;
+            else
+                basso = mezzo + 1;
         }
+        rottura = basso;
         // ...and confirmed: the word does not fit, the line before it does.
         bool confermata = rottura == fini.size() || misura(fini[rottura]) > larghezza;
         const std::size_t ultima = rottura == 0 ? 0 : rottura - 1;
