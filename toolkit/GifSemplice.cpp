@@ -104,7 +104,9 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
     // code's run plus the first index of the run that follows it directly,
     // so it is that run, one longer, where it was just written.
     const qint64 totale = static_cast<qint64>(larghezza) * altezza;
-    QByteArray indici(totale, Qt::Uninitialized);
+    // Short runs are copied a whole block at a time: room for the last one.
+    constexpr int kBlocco = 16;
+    QByteArray indici(totale + kBlocco, Qt::Uninitialized);
     auto* uscita = reinterpret_cast<std::uint8_t*>(indici.data());
     constexpr int kCodici = 4096;
     std::array<qint64, kCodici> inizio{};
@@ -145,6 +147,9 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
         if (codice == fine) return std::nullopt;
         const qint64 qui = scritti;
         if (codice < pulisci) {
+            // Every index of the picture is first written here; the codes
+            // that follow only copy runs already written.
+            if (codice >= colori) return std::nullopt;
             uscita[scritti++] = static_cast<std::uint8_t>(codice);
         } else {
             if (precedente < 0 || codice > prossimo || codice >= kCodici) return std::nullopt;
@@ -160,7 +165,11 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
                 quanti = lunghezza[static_cast<std::size_t>(codice)];
             }
             if (scritti + quanti > totale) return std::nullopt;
-            if (da + quanti <= scritti) {
+            if (da + quanti <= scritti && quanti <= kBlocco) {
+                // The bytes past the run are overwritten by what follows.
+                std::memmove(uscita + scritti, uscita + da, kBlocco);
+                scritti += quanti;
+            } else if (da + quanti <= scritti) {
                 std::memcpy(uscita + scritti, uscita + da, static_cast<std::size_t>(quanti));
                 scritti += quanti;
             } else {
@@ -180,16 +189,9 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
 
     QImage immagine(larghezza, altezza, QImage::Format_RGB32);
     if (immagine.isNull()) return std::nullopt;
-    const std::uint8_t* sorgente = uscita;
-    for (int y = 0; y < altezza; ++y) {
-        auto* riga = reinterpret_cast<QRgb*>(immagine.scanLine(y));
-        for (int x = 0; x < larghezza; ++x) {
-            const std::uint8_t indice = sorgente[x];
-            if (indice >= colori) return std::nullopt;
-            riga[x] = tavolozza[indice];
-        }
-        sorgente += larghezza;
-    }
+    // Rows of 32-bit pixels follow each other without padding.
+    auto* pixel = reinterpret_cast<QRgb*>(immagine.bits());
+    for (qint64 i = 0; i < totale; ++i) pixel[i] = tavolozza[uscita[i]];
     return immagine;
 }
 

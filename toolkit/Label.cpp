@@ -36,22 +36,28 @@ void Label::setCaption(const QString& c) {
     update();
 }
 
+// A map sets the colours of all its labels, most of them as they already
+// are: only a change is painted.
 void Label::setForeColor(Colore c) {
+    if (c == foreColor_) return;
     foreColor_ = c;
     update();
 }
 
 void Label::setBackColor(Colore c) {
+    if (c == backColor_) return;
     backColor_ = c;
     update();
 }
 
 void Label::setBackStyle(int s) {
+    if (s == backStyle_) return;
     backStyle_ = s;
     update();
 }
 
 void Label::setAlignment(int a) {
+    if (a == alignment_) return;
     alignment_ = a;
     update();
 }
@@ -198,12 +204,22 @@ void Label::prossimaRiga(const QFontMetrics& fm, int larghezza) const {
         }
         const QTextLine riga = disposizione_->lineAt(0);
         const qreal x0 = riga.cursorToX(int(inizio));
-        for (std::size_t k = 0; k < fini.size(); ++k) {
-            if (misurata(k) && qRound(riga.cursorToX(int(fini[k])) - x0) > larghezza) {
-                rottura = k;
-                break;
-            }
+        // The words' ends lie further and further along the shaped line:
+        // the first one past the width is sought by halves (each position
+        // costs a walk along the line).
+        auto oltre = [&](std::size_t k) {
+            return misurata(k) && qRound(riga.cursorToX(int(fini[k])) - x0) > larghezza;
+        };
+        std::size_t basso = 0;
+        std::size_t alto = fini.size();
+        while (basso < alto) {
+            const std::size_t mezzo = basso + (alto - basso) / 2;
+            if (oltre(mezzo))
+                alto = mezzo;
+            else
+                basso = mezzo + 1;
         }
+        rottura = basso;
         // ...and confirmed: the word does not fit, the line before it does.
         bool confermata = rottura == fini.size() || misura(fini[rottura]) > larghezza;
         const std::size_t ultima = rottura == 0 ? 0 : rottura - 1;
@@ -268,8 +284,8 @@ void Label::paintEvent(QPaintEvent*) {
     const QStringList& linee = righePer(width(), visibili);
     auto disegna = [&](QPoint scarto) {
         int y = 0;
-        for (const QString& l : linee) {
-            p.drawText(QRect(0, y, width(), fm.height()).translated(scarto), flagsTesto() | Qt::AlignTop, l);
+        for (qsizetype i = 0; i < linee.size(); ++i) {
+            disegnaRiga(p, QRect(0, y, width(), fm.height()).translated(scarto), i);
             y += fm.height();
         }
     };
@@ -283,6 +299,70 @@ void Label::paintEvent(QPaintEvent*) {
         p.setPen(qcolore(0x808080));
         disegna(QPoint());
     }
+}
+
+// One line in its rectangle, as the painter's drawText(r, alignment | top,
+// line) draws it: shaped on one line of unlimited width in the painter's
+// font, placed by its alignment and clipped to r when it does not fit. The
+// shaping is the costly part and depends only on the line and the font, so
+// each line is shaped once and drawn from then on; colour, alignment and
+// place are applied at every paint. What the painter would treat otherwise
+// (decorated fonts, right-to-left painting, tabs, alternative texts) is left
+// to drawText itself.
+void Label::disegnaRiga(QPainter& p, const QRect& r, qsizetype indice) const {
+    const QString& riga = righe_[indice];
+    if (riga.isEmpty() || r.isEmpty()) return;
+    const QFont& fp = p.font();
+    if (fp.underline() || fp.overline() || fp.strikeOut() || p.layoutDirection() != Qt::LeftToRight ||
+        riga.contains(QLatin1Char('\t')) || riga.contains(QChar(0x9C))) {
+        p.drawText(r, flagsTesto() | Qt::AlignTop, riga);
+        return;
+    }
+    const int dpi = p.device()->logicalDpiY();
+    if (disegniImpaginazione_ != impaginazioni_ || disegniDpi_ != dpi || disegniFont_ != fp) {
+        disegni_.clear();
+        disegniImpaginazione_ = impaginazioni_;
+        disegniDpi_ = dpi;
+        disegniFont_ = fp;
+    }
+    if (disegni_.size() <= static_cast<std::size_t>(indice)) disegni_.resize(static_cast<std::size_t>(indice) + 1);
+    std::unique_ptr<QTextLayout>& disposizione = disegni_[static_cast<std::size_t>(indice)];
+    if (!disposizione) {
+        disposizione = std::make_unique<QTextLayout>(riga, fp);
+        QTextOption opzioni;
+        opzioni.setTextDirection(Qt::LeftToRight);
+        opzioni.setAlignment(Qt::AlignLeft);
+        disposizione->setTextOption(opzioni);
+        disposizione->setCacheEnabled(true);
+        disposizione->beginLayout();
+        QTextLine l = disposizione->createLine();
+        if (l.isValid()) {
+            l.setLineWidth(0x01000000);
+            l.setPosition(QPointF(0, 0));
+        }
+        disposizione->endLayout();
+    }
+    const QTextLine l = disposizione->lineAt(0);
+    if (!l.isValid()) return;
+    const qreal larghezza = l.naturalTextWidth();
+    const QRectF rf(r);
+    qreal x = 0;
+    if (alignment_ == vbRightJustify)
+        x = rf.width() - larghezza;
+    else if (alignment_ == vbCenter)
+        x = (rf.width() - larghezza) / 2;
+    const bool ritaglia = !rf.contains(QRectF(rf.x() + x, rf.y(), larghezza, l.ascent() + l.descent()));
+    if (ritaglia) {
+        p.save();
+        p.setClipRect(rf, Qt::IntersectClip);
+    }
+    x = 0;
+    if (alignment_ == vbRightJustify)
+        x = rf.width() - l.horizontalAdvance();
+    else if (alignment_ == vbCenter)
+        x = (rf.width() - l.horizontalAdvance()) / 2;
+    l.draw(&p, QPointF(rf.x() + x, rf.y()));
+    if (ritaglia) p.restore();
 }
 
 }  // namespace forma

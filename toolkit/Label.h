@@ -7,9 +7,11 @@
 #include <QString>
 #include <QStringList>
 
+class QPainter;
 class QTextLayout;
 #include <limits>
 #include <memory>
+#include <vector>
 
 #include "toolkit/Colori.h"
 #include "toolkit/Controllo.h"
@@ -79,6 +81,7 @@ private:
     static constexpr qsizetype kTutte = std::numeric_limits<qsizetype>::max();
     const QStringList& righePer(int larghezza, qsizetype quante) const;
     void prossimaRiga(const QFontMetrics& fm, int larghezza) const;
+    void disegnaRiga(QPainter& p, const QRect& r, qsizetype indice) const;
 
     QString caption_;
     Colore foreColor_ = ColoreTestoPulsante;
@@ -107,6 +110,14 @@ private:
     mutable bool righeAvvolte_ = false;
     mutable bool righeValide_ = false;
     mutable int impaginazioni_ = 0;
+
+    // Each line shaped as the painter draws it, kept between paints for the
+    // lines of the layout numbered disegniImpaginazione_, in the painter's
+    // font at its resolution.
+    mutable std::vector<std::unique_ptr<QTextLayout>> disegni_;
+    mutable int disegniImpaginazione_ = -1;
+    mutable QFont disegniFont_;
+    mutable int disegniDpi_ = 0;
 };
 
 }  // namespace forma

@@ -104,6 +104,31 @@ TEST(GifSemplice, CioCheNonCapisceLoLasciaAQt) {
     EXPECT_TRUE(*conEstensione == diQt(opaca));
 }
 
+// A colour index past the palette makes the file one for Qt's reader, even
+// when that index is written once and then only repeated by later codes.
+TEST(GifSemplice, UnIndiceFuoriTavolozzaLoLasciaAQt) {
+    // Four pixels, a palette of two colours, codes of three bits: clear, two
+    // indices, then the code that stands for the two of them.
+    auto gif = [](int primo, int secondo) {
+        const unsigned codici = 4u | (unsigned(primo) << 3) | (unsigned(secondo) << 6) | (6u << 9);
+        QByteArray d("GIF89a\x04\x00\x01\x00\x80\x00\x00", 13);
+        d += QByteArray("\x00\x00\x00\xFF\xFF\xFF", 6);
+        d += QByteArray("\x2C\x00\x00\x00\x00\x04\x00\x01\x00\x00\x02\x02", 12);
+        d += static_cast<char>(codici & 0xFF);
+        d += static_cast<char>(codici >> 8);
+        d += QByteArray("\x00\x3B", 2);
+        return d;
+    };
+    const std::optional<QImage> buona = DecodificaGifSemplice(gif(1, 0), 4096);
+    ASSERT_TRUE(buona);
+    EXPECT_EQ(buona->pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(buona->pixel(1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(buona->pixel(2, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(buona->pixel(3, 0), qRgb(0, 0, 0));
+    EXPECT_FALSE(DecodificaGifSemplice(gif(3, 0), 4096));
+    EXPECT_FALSE(DecodificaGifSemplice(gif(0, 2), 4096));
+}
+
 // Through the atlas's loader: a damaged map shows what Qt's reader makes of
 // it, as it always did.
 TEST(GifSemplice, IlCaricatoreDaAUnaGifTroncaLaFiguraDiQt) {

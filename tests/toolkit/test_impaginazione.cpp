@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
 
+#include <functional>
 #include <iterator>
 
+#include "toolkit/Colori.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/TextBox.h"
@@ -180,6 +183,155 @@ TEST(ImpaginazioneEtichetta, IlDipintoSiFermaAlleRigheCheSiVedono) {
     EXPECT_EQ(pigra.Righe(), regola);
     EXPECT_EQ(pigra.Impaginazioni(), prima);  // carried on, not started again
     EXPECT_EQ(pigra.grab().toImage(), intera.grab().toImage());
+}
+
+// A label painted the plain way, line by line with the painter's drawText,
+// in the font, colours and alignment of the label it copies.
+class DipintaConDrawText : public QWidget {
+public:
+    DipintaConDrawText(QWidget* padre, const forma::Label& modello) : QWidget(padre), modello_(modello) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const forma::Label& m = modello_;
+        QPainter p(this);
+        if (m.BackStyle() == forma::vbOpaque) p.fillRect(rect(), forma::qcolore(m.BackColor()));
+        p.setFont(m.font());
+        const QFontMetrics fm(m.font());
+        const int allineamento = m.Alignment() == forma::vbCenter          ? Qt::AlignHCenter
+                                 : m.Alignment() == forma::vbRightJustify ? Qt::AlignRight
+                                                                          : Qt::AlignLeft;
+        auto disegna = [&](QPoint scarto) {
+            int y = 0;
+            for (const QString& l : m.Righe()) {
+                p.drawText(QRect(0, y, width(), fm.height()).translated(scarto), allineamento | Qt::AlignTop, l);
+                y += fm.height();
+            }
+        };
+        if (m.isEnabled()) {
+            p.setPen(forma::qcolore(m.ForeColor()));
+            disegna(QPoint());
+        } else {
+            p.setPen(forma::qcolore(0xFFFFFF));
+            disegna(QPoint(1, 1));
+            p.setPen(forma::qcolore(0x808080));
+            disegna(QPoint());
+        }
+    }
+
+private:
+    const forma::Label& modello_;
+};
+
+// The label keeps each line shaped between paints and draws it itself: the
+// pixels must be those of drawText, for every font, alignment and state,
+// including lines wider than the label (clipped), blanks at either end,
+// tabs, ampersands and empty lines, and again after each thing that changes
+// the shaping or the placing.
+TEST(ImpaginazioneEtichetta, IPixelSonoQuelliDiDrawText) {
+    forma::Form f;
+    f.resize(900, 500);
+    forma::Label l(&f);
+    DipintaConDrawText riferimento(&f, l);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const QString altre[] = {
+        QStringLiteral("Colonne\td'Ercole & Gibilterra"),
+        QStringLiteral("Sacro Romano Impero &&  regno d'Italia  "),
+        QStringLiteral("Costantinopolitanissimamente"),
+        QStringLiteral("prima\n\nterza"),
+        QString::fromUtf8("Émirat de Cordoue — Ὀδυσσεύς"),
+    };
+    QStringList testi;
+    for (const char* d : didascalie) testi << QString::fromUtf8(d);
+    for (const QString& a : altre) testi << a;
+    const Faccia facce[] = {{"MS Sans Serif", 8.25f, false}, {"Arial", 8.25f, true}, {"Kabel Bk BT", 9.75f, true},
+                            {"Comic Sans MS", 12, false},    {"Italic", 9.75f, true}, {"Lucida Sans Unicode", 8.25f, false}};
+    auto confronta = [&](const char* cosa) {
+        riferimento.setGeometry(l.geometry().translated(0, 250));
+        EXPECT_EQ(l.grab().toImage(), riferimento.grab().toImage()) << cosa << ": " << l.Caption().toStdString();
+    };
+    int i = 0;
+    for (const Faccia& faccia : facce) {
+        l.setFontName(QString::fromLatin1(faccia.nome));
+        l.setFontSize(faccia.punti);
+        l.setFontBold(faccia.grassetto);
+        for (const QString& testo : testi) {
+            SCOPED_TRACE(testing::Message() << faccia.nome << ' ' << faccia.punti);
+            ++i;
+            l.setEnabled(i % 5 != 0);
+            l.setBackStyle(forma::vbOpaque);
+            l.setBackColor(i % 2 ? 0x000000 : 0xC0FFFF);
+            l.setForeColor(i % 2 ? 0xFFC0C0 : 0x800000);
+            l.setAlignment(i % 3);
+            l.setAutoSize(false);
+            l.Move(0, 0, 1500 + 1000 * (i % 4), 900);
+            l.setCaption(testo);
+            confronta("first paint");
+            confronta("painted again");
+            l.setAlignment((i + 1) % 3);
+            confronta("another alignment");
+            l.setForeColor(0x00FF00);
+            confronta("another colour");
+            l.setWidth(l.Width() + 1200);
+            confronta("wider");
+            l.setFontSize(faccia.punti + 2);
+            confronta("bigger");
+            l.setFontSize(faccia.punti);
+            l.setCaption(testo + QStringLiteral(" fine"));
+            confronta("longer caption");
+        }
+    }
+}
+
+// Counts the paint events a widget receives.
+class ContaDipinti : public QObject {
+public:
+    explicit ContaDipinti(QWidget* w) { w->installEventFilter(this); }
+    int dipinti = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++dipinti;
+        return false;
+    }
+};
+
+// A map sets the colours and alignment of all its labels, mostly to what
+// they already are: the same value again paints nothing, another value
+// paints the label once.
+TEST(ImpaginazioneEtichetta, LoStessoValoreNonRidipinge) {
+    forma::Form f;
+    f.resize(400, 200);
+    forma::Label l(&f);
+    l.Move(0, 0, 3000, 600);
+    l.setCaption(QStringLiteral("Regno di Francia"));
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    struct Impostazione {
+        const char* nome;
+        std::function<void(int)> imposta;  // 0 and 1: two different values
+    };
+    const Impostazione impostazioni[] = {
+        {"ForeColor", [&](int v) { l.setForeColor(v ? 0xFFC0C0 : 0x808080); }},
+        {"BackColor", [&](int v) { l.setBackColor(v ? 0x000000 : 0x400000); }},
+        {"BackStyle", [&](int v) { l.setBackStyle(v ? forma::vbOpaque : forma::vbTransparent); }},
+        {"Alignment", [&](int v) { l.setAlignment(v ? forma::vbCenter : forma::vbRightJustify); }},
+        {"Caption", [&](int v) { l.setCaption(v ? QStringLiteral("Regno di Francia") : QStringLiteral("Aquitania")); }},
+    };
+    ContaDipinti conta(&l);
+    for (const Impostazione& i : impostazioni) {
+        SCOPED_TRACE(i.nome);
+        i.imposta(1);
+        QTest::qWait(20);
+        conta.dipinti = 0;
+        i.imposta(1);
+        QTest::qWait(20);
+        EXPECT_EQ(conta.dipinti, 0);
+        i.imposta(0);
+        QTest::qWait(20);
+        EXPECT_EQ(conta.dipinti, 1);
+    }
 }
 
 class ImpaginazioneCasella : public ::testing::Test {
