@@ -126,6 +126,30 @@ double ContrastoEtichetta(const QImage& im, const Etichetta& e) {
     return Contrasto(Luminanza(forma::qcolore(e.colore).rgb()), fondo);
 }
 
+// The rows of the legend table: the picture, the legend label's index and the
+// zone's own fill where the table gives one.
+struct RigaLeggenda {
+    QString foto;
+    int indice;
+    QString proprio;
+};
+
+std::vector<RigaLeggenda> RigheLeggende() {
+    std::vector<RigaLeggenda> righe;
+    QFile tavola(Percorso(QStringLiteral("tools/atlante/leggende.tsv")));
+    EXPECT_TRUE(tavola.open(QIODevice::ReadOnly | QIODevice::Text)) << "tools/atlante/leggende.tsv cannot be read";
+    QTextStream in(&tavola);
+    while (!in.atEnd()) {
+        const QString riga = in.readLine();
+        if (riga.trimmed().isEmpty() || riga.startsWith(QLatin1Char('#'))) continue;
+        const QStringList campi = riga.split(QLatin1Char('\t'));
+        EXPECT_GE(campi.size(), 3) << riga.toStdString();
+        if (campi.size() < 3) continue;
+        righe.push_back({campi[0], campi[1].toInt(), campi.size() > 4 ? campi[4].trimmed() : QString()});
+    }
+    return righe;
+}
+
 QImage Carica(const QString& foto) {
     return QImage(Percorso(QStringLiteral("atlante/") + foto)).convertToFormat(QImage::Format_RGB32);
 }
@@ -195,18 +219,9 @@ bool ColoreDiZona(QRgb px, QColor c) {
 }
 
 TEST(CarteTerritori, LeCarteConLegendaDisegnanoLeZoneNeiColoriDellaLegenda) {
-    QFile tavola(Percorso(QStringLiteral("tools/atlante/leggende.tsv")));
-    if (!tavola.open(QIODevice::ReadOnly | QIODevice::Text)) GTEST_SKIP() << "tools/atlante/leggende.tsv is not written yet";
     const Dati& d = TuttiIDati();
     std::map<QString, std::map<int, QString>> righe;  // picture -> label -> own fill, if any
-    QTextStream in(&tavola);
-    while (!in.atEnd()) {
-        const QString riga = in.readLine();
-        if (riga.trimmed().isEmpty() || riga.startsWith(QLatin1Char('#'))) continue;
-        const QStringList campi = riga.split(QLatin1Char('\t'));
-        ASSERT_GE(campi.size(), 3) << riga.toStdString();
-        righe[campi[0]][campi[1].toInt()] = campi.size() > 4 ? campi[4].trimmed() : QString();
-    }
+    for (const RigaLeggenda& r : RigheLeggende()) righe[r.foto][r.indice] = r.proprio;
     for (const char* foto : {"5000bac.gif", "3000ac.gif", "1250ac.gif", "770ac.gif"})
         EXPECT_TRUE(righe.count(QString::fromLatin1(foto))) << foto << " has no zones in leggende.tsv";
     for (const auto& [foto, etichette] : righe) {
@@ -252,26 +267,18 @@ double Differenza(QColor a, QColor b) {
 // shade apart, read as one. The key colour of a zone is its label's colour,
 // or the fill the table gives where labels share a colour.
 TEST(CarteTerritori, LeZoneDiOgniLegendaSiDistinguonoDallaTerraETraLoro) {
-    QFile tavola(Percorso(QStringLiteral("tools/atlante/leggende.tsv")));
-    if (!tavola.open(QIODevice::ReadOnly | QIODevice::Text)) GTEST_SKIP() << "tools/atlante/leggende.tsv is not written yet";
     const QColor terra(206, 192, 146);  // the land that no polity or zone claims
     constexpr double kMinima = 12.0;
     const Dati& d = TuttiIDati();
     std::map<QString, std::vector<std::pair<std::string, QColor>>> zone;  // picture -> (label, key colour)
-    QTextStream in(&tavola);
-    while (!in.atEnd()) {
-        const QString riga = in.readLine();
-        if (riga.trimmed().isEmpty() || riga.startsWith(QLatin1Char('#'))) continue;
-        const QStringList campi = riga.split(QLatin1Char('\t'));
-        ASSERT_GE(campi.size(), 3) << riga.toStdString();
-        const int indice = campi[1].toInt();
-        const std::vector<Etichetta>& etichette = d.perFoto.at(campi[0]);
+    for (const RigaLeggenda& r : RigheLeggende()) {
+        const std::vector<Etichetta>& etichette = d.perFoto.at(r.foto);
+        const int indice = r.indice;
         const auto e = std::find_if(etichette.begin(), etichette.end(),
                                     [indice](const Etichetta& x) { return x.indice == indice; });
-        ASSERT_NE(e, etichette.end()) << campi[0].toStdString() << ": no label " << indice;
-        const QString proprio = campi.size() > 4 ? campi[4].trimmed() : QString();
-        zone[campi[0]].push_back({e->didascalia.toStdString(),
-                                  proprio.isEmpty() ? forma::qcolore(e->colore) : QColor(proprio)});
+        ASSERT_NE(e, etichette.end()) << r.foto.toStdString() << ": no label " << indice;
+        zone[r.foto].push_back({e->didascalia.toStdString(),
+                                r.proprio.isEmpty() ? forma::qcolore(e->colore) : QColor(r.proprio)});
     }
     EXPECT_EQ(zone.size(), 4u) << "the four legend maps";
     for (const auto& [foto, voci] : zone)
@@ -292,19 +299,12 @@ TEST(CarteTerritori, LeZoneDiOgniLegendaSiDistinguonoDallaTerraETraLoro) {
 // square in its zone's fill with a dark border (8 x 8 px, 2 px from the box,
 // its top 1 px below the box's), covering no caption box in any language.
 TEST(CarteTerritori, LeCarteConLegendaHannoIlQuadratinoDelColoreAccantoAOgniVoce) {
-    QFile tavola(Percorso(QStringLiteral("tools/atlante/leggende.tsv")));
-    if (!tavola.open(QIODevice::ReadOnly | QIODevice::Text)) GTEST_SKIP() << "tools/atlante/leggende.tsv is not written yet";
     const Dati& d = TuttiIDati();
-    QTextStream in(&tavola);
     int voci = 0;
-    while (!in.atEnd()) {
-        const QString riga = in.readLine();
-        if (riga.trimmed().isEmpty() || riga.startsWith(QLatin1Char('#'))) continue;
-        const QStringList campi = riga.split(QLatin1Char('\t'));
-        ASSERT_GE(campi.size(), 3) << riga.toStdString();
-        const QString foto = campi[0];
-        const int indice = campi[1].toInt();
-        const QString proprio = campi.size() > 4 ? campi[4].trimmed() : QString();
+    for (const RigaLeggenda& r : RigheLeggende()) {
+        const QString& foto = r.foto;
+        const int indice = r.indice;
+        const QString& proprio = r.proprio;
         const QImage im = Carica(foto);
         ASSERT_FALSE(im.isNull()) << foto.toStdString();
         const std::vector<Etichetta>& etichette = d.perFoto.at(foto);
