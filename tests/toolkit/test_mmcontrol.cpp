@@ -76,6 +76,21 @@ int righe(const std::string& testo) {
     return n;
 }
 
+// Counts a control's end-of-track notifications and keeps the position the
+// last one reported.
+struct FineBrano {
+    int eventi = 0;
+    int posizione = -1;
+    explicit FineBrano(MMControl& controllo) {
+        controllo.StatusUpdate = [this, &controllo] {
+            ++eventi;
+            posizione = controllo.Position();
+        };
+    }
+    FineBrano(const FineBrano&) = delete;
+    FineBrano& operator=(const FineBrano&) = delete;
+};
+
 class MMControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -233,19 +248,14 @@ TEST_F(MMControlTest, LaFineELaFineDellaSequenza) {
         const QString percorso = cartella.filePath(QStringLiteral("fine.mid"));
         scrivi(percorso, caso.dati);
         MMControl controllo;
-        int eventi = 0;
-        int posizione = -1;
-        controllo.StatusUpdate = [&] {
-            ++eventi;
-            posizione = controllo.Position();
-        };
+        FineBrano fine(controllo);
         controllo.setFileName(percorso);
         controllo.setCommand(QStringLiteral("Open"));
         controllo.setCommand(QStringLiteral("Play"));
-        ASSERT_TRUE(attendi([&] { return eventi > 0; }, 10000)) << "the track never ended";
+        ASSERT_TRUE(attendi([&] { return fine.eventi > 0; }, 10000)) << "the track never ended";
         EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
-        EXPECT_GE(posizione, caso.durata);
-        EXPECT_LE(posizione, caso.durata + 500);
+        EXPECT_GE(fine.posizione, caso.durata);
+        EXPECT_LE(fine.posizione, caso.durata + 500);
     }
 }
 
@@ -258,25 +268,20 @@ TEST_F(MMControlTest, UnBranoSenzaFineFinisceAlLimite) {
         const QString percorso = cartella.filePath(QStringLiteral("senzafine.mid"));
         scrivi(percorso, prova::midiSenzaFine(tempoMassimo));
         MMControl controllo;
-        int eventi = 0;
-        int posizione = -1;
-        controllo.StatusUpdate = [&] {
-            ++eventi;
-            posizione = controllo.Position();
-        };
+        FineBrano fine(controllo);
         controllo.setFileName(percorso);
         controllo.setCommand(QStringLiteral("Open"));
         controllo.setCommand(QStringLiteral("Play"));
-        ASSERT_TRUE(attendi([&] { return eventi == 1; }, 10000)) << "the track never ended";
+        ASSERT_TRUE(attendi([&] { return fine.eventi == 1; }, 10000)) << "the track never ended";
         EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
-        EXPECT_GE(posizione, 1500);
-        EXPECT_LE(posizione, 2000);
+        EXPECT_GE(fine.posizione, 1500);
+        EXPECT_LE(fine.posizione, 2000);
         controllo.setCommand(QStringLiteral("Close"));
         controllo.setFileName(breve);
         controllo.setCommand(QStringLiteral("Open"));
         controllo.setCommand(QStringLiteral("Play"));
-        ASSERT_TRUE(attendi([&] { return eventi == 2; }, 5000));
-        EXPECT_LE(posizione, 300 + 500);
+        ASSERT_TRUE(attendi([&] { return fine.eventi == 2; }, 5000));
+        EXPECT_LE(fine.posizione, 300 + 500);
     }
 }
 
@@ -329,30 +334,25 @@ TEST_F(MMControlTest, ComandiDuranteIlCaricamento) {
         SCOPED_TRACE(caso.nome);
         MMControl::setLoadingHeld(true);
         MMControl controllo;
-        int eventi = 0;
-        int posizione = -1;
-        controllo.StatusUpdate = [&] {
-            ++eventi;
-            posizione = controllo.Position();
-        };
+        FineBrano fine(controllo);
         caso.comandi(controllo, breve, lungo);
         EXPECT_EQ(controllo.Mode(), caso.modo);
         scorri(50, [] {});
         EXPECT_FALSE(controllo.Sounding());
         MMControl::setLoadingHeld(false);
         if (caso.finisce) {
-            ASSERT_TRUE(attendi([&] { return eventi == 1; }, 5000));
+            ASSERT_TRUE(attendi([&] { return fine.eventi == 1; }, 5000));
             EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
-            EXPECT_LE(posizione, 300 + 500) << "not the short track";
+            EXPECT_LE(fine.posizione, 300 + 500) << "not the short track";
             scorri(400, [] {});
-            EXPECT_EQ(eventi, 1);
+            EXPECT_EQ(fine.eventi, 1);
         } else {
             // Well past the time the long track would have taken.
             bool suonato = false;
             scorri(900, [&] { suonato = suonato || controllo.Sounding(); });
             EXPECT_FALSE(suonato);
             EXPECT_EQ(controllo.Mode(), caso.modo);
-            EXPECT_EQ(eventi, 0);
+            EXPECT_EQ(fine.eventi, 0);
         }
     }
 }
