@@ -1,0 +1,168 @@
+"""The generator's account of what each picture draws, for the checks.
+
+A picture's territories are measured on the picture as drawn, before any
+halo is blended under the labels (halos change the tones under a caption,
+and the checks ask what the reader would see if the label were lifted):
+
+- every polity that shows, per panel, with its tone (full where a label of
+  the picture names it, quiet otherwise), where its territory comes from
+  (the time slice, an addition of the corrections, a hand-drawn polygon)
+  and how many pixels show in its fill or its border;
+- every overlay label that the tables tie to a polity, in each language:
+  its caption box, how many of the box's pixels show that polity, the sea
+  (or a lake), coast and river lines, whether the polity touches the box
+  (within two pixels), and which other polity shows most under it.
+
+The account is written as tab-separated rows (rapporto-territori.tsv),
+committed with the pictures; tests/pictures reads it with the tables."""
+
+import hashlib
+
+import territori
+
+TOCCO = 2  # pixels around a caption box within which a polity touches it
+
+
+def _colori_delle_polite(strati):
+    """colour -> set of (polity, tone) of the territories drawn in it; legend
+    zones and unclaimed land are no polity."""
+    mappa = {}
+    for s in strati:
+        if not s.chiave:
+            continue
+        tono = "piena" if s.piena else "quieta"
+        for c in (s.riempimento, s.bordo):
+            mappa.setdefault(tuple(c), set()).add((s.chiave, tono))
+    return mappa
+
+
+def misura(w, h, rgb, pannelli, etichette, mare, linee):
+    """Account rows of one picture (without its name and hash).
+
+    pannelli: one (x0, x1, strati, mappate) per panel, x0..x1 the panel's
+    columns in the picture and mappate its label index -> polity; etichette:
+    the overlay labels over the picture, as territori.leggi_sovrapposizioni
+    gives them; mare, linee: the colours of water and of coast and river
+    lines. Returns (polities, labels): polities (panel, key, tone, sources,
+    pixels); labels (map, index, language, key, box, n, k, sea, lines,
+    touches, (other key, pixels), caption)."""
+    mare, linee = {tuple(c) for c in mare}, {tuple(c) for c in linee}
+    colori = [_colori_delle_polite(strati) for _, _, strati, _ in pannelli]
+    fonti = []
+    for _, _, strati, _ in pannelli:
+        f = {}
+        for s in strati:
+            if s.chiave:
+                f.setdefault((s.chiave, "piena" if s.piena else "quieta"), set()).add(s.fonte)
+        fonti.append(f)
+
+    def pixel(x, y):
+        i = 3 * (y * w + x)
+        return tuple(rgb[i:i + 3])
+
+    def pannello_di(x):
+        for n, (x0, x1, _, _) in enumerate(pannelli):
+            if x0 <= x < x1:
+                return n
+        return None
+
+    polite = []
+    for n, (x0, x1, _, _) in enumerate(pannelli):
+        conta = {}
+        for y in range(h):
+            for x in range(x0, x1):
+                for kt in colori[n].get(pixel(x, y), ()):
+                    conta[kt] = conta.get(kt, 0) + 1
+        nome = str(n + 1) if len(pannelli) > 1 else "-"
+        for (chiave, tono), quanti in sorted(conta.items()):
+            polite.append((nome, chiave, tono, ",".join(sorted(fonti[n].get((chiave, tono), ()))), quanti))
+
+    righe = []
+    for lingua, carta, indice, didascalia, left, top, larghezza, _ in etichette:
+        scatola = territori.scatola(left, top, larghezza, w, h)
+        centro = (left - territori.IMG_LEFT) / territori.TWIP + larghezza / 2.0
+        n = pannello_di(min(max(int(centro), 0), w - 1))
+        if n is None:  # the seam between two panels: the nearer one
+            n = 0 if centro < w / 2 else len(pannelli) - 1
+        chiave = pannelli[n][3].get(indice)
+        if chiave is None:
+            continue
+        if scatola is None:
+            righe.append((carta, indice, lingua, chiave, None, 0, 0, 0, 0, False, ("-", 0), didascalia))
+            continue
+        x0, y0, x1, y1 = scatola
+        k = acqua = tratti = 0
+        altre = {}
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                c = pixel(x, y)
+                chi = {kt[0] for kt in colori[n].get(c, ())}
+                if chiave in chi:
+                    k += 1
+                elif c in mare:
+                    acqua += 1
+                elif c in linee:
+                    tratti += 1
+                for a in chi - {chiave}:
+                    altre[a] = altre.get(a, 0) + 1
+        tocca = k > 0
+        if not tocca:
+            for y in range(max(0, y0 - TOCCO), min(h, y1 + TOCCO)):
+                for x in range(max(0, x0 - TOCCO), min(w, x1 + TOCCO)):
+                    if any(kt[0] == chiave for kt in colori[n].get(pixel(x, y), ())):
+                        tocca = True
+                        break
+                if tocca:
+                    break
+        altra = max(sorted(altre.items()), key=lambda t: t[1]) if altre else ("-", 0)
+        righe.append((carta, indice, lingua, chiave, scatola, (x1 - x0) * (y1 - y0), k, acqua, tratti,
+                      tocca, altra, didascalia))
+    return polite, righe
+
+
+def impronta(percorso):
+    with open(percorso, "rb") as f:
+        return hashlib.sha256(f.read()).hexdigest()
+
+
+INTESTAZIONE = """\
+# What each picture draws, as the generator measured it (genera.py writes this file; do not edit).
+# The territories are measured before the labels' halos. Rows:
+#   foto      picture  width  height  sha256 of the picture file  map:year of every map showing it
+#   polita    picture  panel (- or 1, 2)  polity  tone (piena: named by a label, quieta)  sources
+#             (dati: the time slice, aggiunta: an addition, poligono: a hand-drawn territory)  pixels of
+#             its fill and border
+#   etichetta picture  map  label  language  polity the tables tie it to  caption box x0,y0,x1,y1 (-: wholly
+#             outside the picture)  box pixels  of the polity  of sea or lake  of coast or river lines
+#             the polity touches the box (1/0, within 2 px)  the other polity most under it:pixels  caption
+"""
+
+
+def righe_di_foto(foto, w, h, sha, anni, polite, etichette):
+    out = ["foto\t%s\t%d\t%d\t%s\t%s" % (foto, w, h, sha, ",".join("%d:%d" % a for a in anni))]
+    for pannello, chiave, tono, fonti, quanti in polite:
+        out.append("polita\t%s\t%s\t%s\t%s\t%s\t%d" % (foto, pannello, chiave, tono, fonti or "-", quanti))
+    for carta, indice, lingua, chiave, box, n, k, acqua, tratti, tocca, altra, didascalia in etichette:
+        out.append("etichetta\t%s\t%d\t%d\t%s\t%s\t%s\t%d\t%d\t%d\t%d\t%d\t%s:%d\t%s" % (
+            foto, carta, indice, lingua, chiave, ",".join(map(str, box)) if box else "-", n, k, acqua, tratti,
+            1 if tocca else 0, altra[0], altra[1], didascalia.strip().replace("\t", " ")))
+    return out
+
+
+def scrivi(percorso, per_foto, ordine):
+    """Writes the account; pictures not drawn this time keep their rows
+    from the file already there (genera.py --solo)."""
+    vecchie = {}
+    try:
+        with open(percorso, encoding="utf-8") as f:
+            for riga in f:
+                if riga.startswith("#") or not riga.strip():
+                    continue
+                vecchie.setdefault(riga.split("\t")[1], []).append(riga.rstrip("\n"))
+    except FileNotFoundError:
+        pass
+    with open(percorso, "w", encoding="utf-8") as f:
+        f.write(INTESTAZIONE)
+        for foto in ordine:
+            for riga in per_foto.get(foto) or vecchie.get(foto, []):
+                f.write(riga + "\n")
