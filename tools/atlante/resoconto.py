@@ -11,7 +11,8 @@ and the checks ask what the reader would see if the label were lifted):
 - every overlay label that the tables tie to a polity, in each language:
   its caption box, how many of the box's pixels show that polity, the sea
   (or a lake), coast and river lines, whether the polity touches the box
-  (within two pixels), and which other polity shows most under it.
+  (within two pixels), and which other polity shows most under it. On a
+  legend map a zone that gathers a polity's features counts as its fill.
 
 The account is written as tab-separated rows (rapporto-territori.tsv),
 committed with the pictures; tests/pictures reads it with the tables."""
@@ -36,6 +37,18 @@ def _colori_delle_polite(strati):
     return mappa
 
 
+def _colori_delle_etichette(strati):
+    """colour -> polities a label may stand on: each polity's own colours,
+    and on a legend map the colour of every zone that gathers the polity's
+    features (the zone is the polity's fill there)."""
+    mappa = {c: {kt[0] for kt in v} for c, v in _colori_delle_polite(strati).items()}
+    for s in strati:
+        for c in (s.riempimento, s.bordo):
+            if s.copre:
+                mappa.setdefault(tuple(c), set()).update(s.copre)
+    return mappa
+
+
 def misura(w, h, rgb, pannelli, etichette, mare, linee):
     """Account rows of one picture (without its name and hash).
 
@@ -48,6 +61,7 @@ def misura(w, h, rgb, pannelli, etichette, mare, linee):
     touches, (other key, pixels), caption)."""
     mare, linee = {tuple(c) for c in mare}, {tuple(c) for c in linee}
     colori = [_colori_delle_polite(strati) for _, _, strati, _ in pannelli]
+    sotto = [_colori_delle_etichette(strati) for _, _, strati, _ in pannelli]
     fonti = []
     for _, _, strati, _ in pannelli:
         f = {}
@@ -96,7 +110,7 @@ def misura(w, h, rgb, pannelli, etichette, mare, linee):
         for y in range(y0, y1):
             for x in range(x0, x1):
                 c = pixel(x, y)
-                chi = {kt[0] for kt in colori[n].get(c, ())}
+                chi = sotto[n].get(c, set())
                 if chiave in chi:
                     k += 1
                 elif c in mare:
@@ -109,7 +123,7 @@ def misura(w, h, rgb, pannelli, etichette, mare, linee):
         if not tocca:
             for y in range(max(0, y0 - TOCCO), min(h, y1 + TOCCO)):
                 for x in range(max(0, x0 - TOCCO), min(w, x1 + TOCCO)):
-                    if any(kt[0] == chiave for kt in colori[n].get(pixel(x, y), ())):
+                    if chiave in sotto[n].get(pixel(x, y), ()):
                         tocca = True
                         break
                 if tocca:

@@ -228,6 +228,7 @@ class Strato:
     def __init__(self, riempimento, bordo, poligoni, chi, chiave=None, piena=False, fonte=""):
         self.riempimento, self.bordo, self.poligoni, self.chi = riempimento, bordo, poligoni, chi
         self.chiave, self.piena, self.fonte = chiave, piena, fonte
+        self.copre = set()
 
 
 def sezione_della_carta(tav, foto, anno, sezioni, pannello=None):
@@ -280,7 +281,11 @@ def strati_della_carta(tav, foto, sezione, colori_legenda, pannello=None):
             raise ValueError("leggende.tsv: %s has no label %d" % (foto, lab))
         c = proprio or colore_di_zona(colori_legenda[lab])
         pol = [p for x in nomi for p in _da_fonte(x, sezione)]
-        zone.append(Strato(c, bordo_di(c), pol, "legend %d" % lab, fonte="leggenda"))
+        zona = Strato(c, bordo_di(c), pol, "legend %d" % lab, fonte="leggenda")
+        # the polities whose features the zone gathers: on a legend map a
+        # label that names one of them stands on the zone's colour
+        zona.copre = {tav.polita_di.get(x.split(":", 1)[1] if x.startswith("world_") else x) for x in nomi} - {None}
+        zone.append(zona)
     return quiete + piene + sopra + zone, applicate
 
 
