@@ -5,8 +5,11 @@
 // (tools/atlante/rapporto-territori.tsv, written with the pictures and tied
 // to them by their hashes); the years are in tools/atlante/politie.tsv, the
 // deliberate exceptions, each with its reason, in eccezioni-vite.tsv and
-// eccezioni-etichette.tsv. The labels themselves are taken from the main
-// window, map by map, as Next draws them.
+// eccezioni-etichette.tsv. The faults still to fix are listed one by one in
+// da-correggere.tsv: the checks fail on a fault not listed there (a new one)
+// and on a listed fault that is gone (its row must go), so the list only
+// shrinks. The labels themselves are taken from the main window, map by map,
+// as Next draws them.
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
@@ -22,6 +25,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/ModtavolaVel.h"
@@ -179,6 +183,40 @@ std::map<std::pair<QString, int>, QString> Legami() {
     return legami;
 }
 
+// The faults still to fix (da-correggere.tsv): (picture, check, polity,
+// label, language) -> whether the account still shows it. Read afresh by
+// each check, which marks the rows of its own kind.
+using Chiave = std::tuple<QString, QString, QString, QString, QString>;
+std::map<Chiave, bool> DaCorreggere(const QString& controllo) {
+    std::map<Chiave, bool> righe;
+    for (const QStringList& c : Righe(QStringLiteral("tools/atlante/da-correggere.tsv"))) {
+        if (c.size() < 5 || (c[1] != QLatin1String("vita") && c[1] != QLatin1String("posto"))) {
+            if (controllo == QLatin1String("vita"))
+                ADD_FAILURE() << "da-correggere.tsv: a row of unknown form: " << S(c.join(QLatin1Char('\t')));
+            continue;
+        }
+        if (c[1] != controllo) continue;
+        const bool doppia = !righe.emplace(Chiave{c[0], c[1], c[2], c[3], c[4]}, false).second;
+        EXPECT_FALSE(doppia) << "da-correggere.tsv lists a fault twice: " << S(c.mid(0, 5).join(QLatin1Char('\t')));
+    }
+    return righe;
+}
+
+// The listed faults that are gone, each with the row to remove.
+void RigheSuperate(const std::map<Chiave, bool>& righe, std::map<QString, std::vector<std::string>>& guasti) {
+    for (const auto& [chiave, ancora] : righe) {
+        if (ancora) continue;
+        const auto& [foto, controllo, polita, etichetta, lingua] = chiave;
+        const QString riga = QStringList{foto, controllo, polita, etichetta, lingua}.join(QLatin1Char(' '));
+        guasti[foto.section(QLatin1Char(':'), 0, 0)].push_back(
+            "listed but no longer failing: remove the row \"" + S(riga) + "\" from tools/atlante/da-correggere.tsv");
+    }
+}
+
+const char* const kNuovi =
+    ", not in tools/atlante/da-correggere.tsv (new faults: fix them), or rows of that list whose fault is gone (remove"
+    " them; after regenerating the pictures, tools/atlante/resoconto.py --da-correggere rewrites the list):";
+
 // A report grouped by picture: picture -> lines.
 std::string PerFoto(const std::map<QString, std::vector<std::string>>& guasti) {
     std::ostringstream s;
@@ -258,6 +296,7 @@ TEST(PolitieNelTempo, NessunaCartaDisegnaUnaPolitaFuoriDaiSuoiAnni) {
                                                                 << S(c.join(QLatin1Char('\t')));
         eccezioni[{c[0].trimmed(), c[1].trimmed()}] = false;
     }
+    auto daCorreggere = DaCorreggere(QStringLiteral("vita"));
     std::map<QString, std::vector<std::string>> guasti;
     for (const Polita& p : r.polite) {
         if (p.pixel < kPixelMinimi) continue;
@@ -278,6 +317,13 @@ TEST(PolitieNelTempo, NessunaCartaDisegnaUnaPolitaFuoriDaiSuoiAnni) {
             e->second = true;
             continue;
         }
+        const QString dove = p.pannello == QLatin1String("-") ? p.foto : p.foto + QLatin1Char(':') + p.pannello;
+        const QString nessuna = QStringLiteral("-");
+        const auto d = daCorreggere.find({dove, QStringLiteral("vita"), p.chiave, nessuna, nessuna});
+        if (d != daCorreggere.end()) {
+            d->second = true;
+            continue;
+        }
         std::ostringstream riga;
         riga << S(p.chiave) << " (" << S(p.tono == QLatin1String("piena") ? QStringLiteral("named") : QStringLiteral("quiet"))
              << ", from " << S(p.fonti) << ", " << p.pixel << " px"
@@ -293,7 +339,8 @@ TEST(PolitieNelTempo, NessunaCartaDisegnaUnaPolitaFuoriDaiSuoiAnni) {
     }
     for (const auto& [chiave, usata] : eccezioni)
         if (!usata) guasti[chiave.first].push_back("the exception for " + S(chiave.second) + " excuses nothing");
-    EXPECT_TRUE(guasti.empty()) << Quanti(guasti) << " polities drawn outside their years:" << PerFoto(guasti);
+    RigheSuperate(daCorreggere, guasti);
+    EXPECT_TRUE(guasti.empty()) << Quanti(guasti) << " polities drawn outside their years" << kNuovi << PerFoto(guasti);
 }
 
 // The caption box of every label tied to a polity lies on the polity's fill:
@@ -309,6 +356,7 @@ TEST(PolitieNelTempo, OgniEtichettaDiUnaPolitaStaSullaSuaPolita) {
             << "eccezioni-etichette.tsv: a row without its reason: " << S(c.join(QLatin1Char('\t')));
         if (c.size() >= 3 && c[2].trimmed() == QLatin1String("posto")) eccezioni[{c[0].trimmed(), c[1].toInt()}] = false;
     }
+    auto daCorreggere = DaCorreggere(QStringLiteral("posto"));
     std::map<QString, std::vector<std::string>> guasti;
     std::map<std::tuple<QString, int, QString>, QStringList> perEtichetta;  // (picture, label, polity) -> languages
     std::map<std::tuple<QString, int, QString>, std::string> dettaglio;
@@ -320,6 +368,12 @@ TEST(PolitieNelTempo, OgniEtichettaDiUnaPolitaStaSullaSuaPolita) {
         const auto e = eccezioni.find({m.foto, m.indice});
         if (e != eccezioni.end()) {
             e->second = true;
+            continue;
+        }
+        const auto d =
+            daCorreggere.find({m.foto, QStringLiteral("posto"), m.chiave, QString::number(m.indice), m.lingua});
+        if (d != daCorreggere.end()) {
+            d->second = true;
             continue;
         }
         const auto chiave = std::make_tuple(m.foto, m.indice, m.chiave);
@@ -344,7 +398,8 @@ TEST(PolitieNelTempo, OgniEtichettaDiUnaPolitaStaSullaSuaPolita) {
     }
     for (const auto& [chiave, usata] : eccezioni)
         if (!usata) guasti[chiave.first].push_back("the exception for label " + std::to_string(chiave.second) + " excuses nothing");
-    EXPECT_TRUE(guasti.empty()) << Quanti(guasti) << " labels not on their polity:" << PerFoto(guasti);
+    RigheSuperate(daCorreggere, guasti);
+    EXPECT_TRUE(guasti.empty()) << Quanti(guasti) << " labels not on their polity" << kNuovi << PerFoto(guasti);
 }
 
 // A caption that names a polity on one map names it wherever it appears: every

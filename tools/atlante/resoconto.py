@@ -1,3 +1,4 @@
+#!/usr/bin/env python3
 """The generator's account of what each picture draws, for the checks.
 
 A picture's territories are measured on the picture as drawn, before any
@@ -18,6 +19,7 @@ The account is written as tab-separated rows (rapporto-territori.tsv),
 committed with the pictures; tests/pictures reads it with the tables."""
 
 import hashlib
+import os
 
 import territori
 
@@ -180,3 +182,110 @@ def scrivi(percorso, per_foto, ordine):
         for foto in ordine:
             for riga in per_foto.get(foto) or vecchie.get(foto, []):
                 f.write(riga + "\n")
+
+
+# The failures of the checks that are still to fix, one per row, so that the
+# tests fail on a new fault and on a row whose fault is gone (the table can
+# only shrink). The rules are those of tests/pictures/test_politie.cpp.
+PIXEL_MINIMI = 10  # fewer pixels of a polity are slivers no reader sees
+
+INTESTAZIONE_DA_CORREGGERE = """\
+# WORK STILL TO DO: the faults of the pictures that tests/pictures/test_politie.cpp finds today and that
+# are still to be fixed (not exceptions: those, with their reasons, are eccezioni-vite.tsv and
+# eccezioni-etichette.tsv). The test fails on any fault not listed here and on any row here whose
+# fault is gone: after fixing a picture, delete its rows, or rewrite the whole table from the account
+# with `tools/atlante/resoconto.py --da-correggere` (it prints the rows it adds and drops; an added row
+# is a new fault, to fix rather than list). Rows are matched on their first five columns; the figure
+# is as measured when the row was written.
+#   vita   a polity drawn (10 px or more) in a year of one of the picture's maps outside its years
+#   posto  a label tied to a polity that stands neither on it nor, from the sea, touching it
+# immagine (:panel)	controllo	polita	etichetta	lingua	misura
+"""
+
+
+def _tabella(percorso):
+    with open(percorso, encoding="utf-8") as f:
+        return [r.rstrip("\n").split("\t") for r in f if r.strip() and not r.startswith("#")]
+
+
+def da_correggere(cartella):
+    """The rows (immagine, controllo, polita, etichetta, lingua, misura) of
+    the checks' failures in the account of `cartella`, the exceptions aside."""
+    vite = {}
+    for c in _tabella(os.path.join(cartella, "politie.tsv")):
+        try:
+            vite[c[0].strip()] = (int(c[4]), int(c[5]))
+        except (IndexError, ValueError):
+            vite[c[0].strip()] = None
+    scusate_vite = {(c[0].strip(), c[1].strip()) for c in _tabella(os.path.join(cartella, "eccezioni-vite.tsv"))}
+    scusate_posto = {(c[0].strip(), int(c[1])) for c in _tabella(os.path.join(cartella, "eccezioni-etichette.tsv"))
+                     if len(c) > 2 and c[2].strip() == "posto"}
+    anni, righe, viste = {}, [], set()
+
+    def aggiungi(chiave, misura):
+        if chiave not in viste:
+            viste.add(chiave)
+            righe.append(chiave + (misura,))
+
+    for c in _tabella(os.path.join(cartella, "rapporto-territori.tsv")):
+        if c[0] == "foto":
+            anni[c[1]] = [tuple(map(int, a.split(":", 1))) for a in c[5].split(",") if a]
+        elif c[0] == "polita":
+            foto, pannello, chiave, tono, fonti, pixel = c[1], c[2], c[3], c[4], c[5], int(c[6])
+            if pixel < PIXEL_MINIMI or foto not in anni or (foto, chiave) in scusate_vite:
+                continue
+            vita = vite.get(chiave)
+            fuori = [(m, a) for m, a in anni[foto] if not vita or not vita[0] <= a <= vita[1]]
+            if fuori:
+                aggiungi((foto + ("" if pannello == "-" else ":" + pannello), "vita", chiave, "-", "-"),
+                         "%d px (%s, %s) on %s; lived %s" % (
+                             pixel, tono, fonti, ", ".join("map %d (%d)" % (m, a) if m else "animation (%d)" % a
+                                                           for m, a in fuori),
+                             "%d to %d" % vita if vita else "in no known years"))
+        elif c[0] == "etichetta":
+            foto, indice, lingua, chiave = c[1], int(c[3]), c[4], c[5]
+            n, k, acqua, tratti, tocca = int(c[7]), int(c[8]), int(c[9]), int(c[10]), c[11] == "1"
+            dentro, terra = c[6] != "-", n - acqua - tratti
+            if dentro and ((terra > 0 and 2 * k >= terra) or (2 * acqua >= n and tocca)):
+                continue
+            if (foto, indice) in scusate_posto:
+                continue
+            didascalia = " ".join(c[13:])
+            aggiungi((foto, "posto", chiave, str(indice), lingua),
+                     '"%s": %s' % (didascalia, "the box lies outside the picture" if not dentro else
+                                   "%d px of %d px of land under the box, sea %d px, %s; most under it: %s" % (
+                                       k, terra, acqua, "touches it" if tocca else "does not touch it", c[12])))
+    return righe
+
+
+def scrivi_da_correggere(cartella):
+    """Rewrites da-correggere.tsv from the account; prints what changed."""
+    percorso = os.path.join(cartella, "da-correggere.tsv")
+    try:
+        prima = {tuple(c[:5]) for c in _tabella(percorso)}
+    except FileNotFoundError:
+        prima = set()
+    righe = da_correggere(cartella)
+    dopo = {r[:5] for r in righe}
+    with open(percorso, "w", encoding="utf-8") as f:
+        f.write(INTESTAZIONE_DA_CORREGGERE)
+        for r in righe:
+            f.write("\t".join(r) + "\n")
+    for r in righe:
+        if r[:5] not in prima:
+            print("added (a new fault):\t" + "\t".join(r))
+    for r in sorted(prima - dopo):
+        print("dropped (fixed):\t" + "\t".join(r))
+    print("%s: %d lifetime and %d label faults still to fix" % (
+        os.path.relpath(percorso), sum(r[1] == "vita" for r in righe), sum(r[1] == "posto" for r in righe)))
+
+
+if __name__ == "__main__":
+    import argparse
+
+    parser = argparse.ArgumentParser(description="The generator's account of the pictures (rapporto-territori.tsv).")
+    parser.add_argument("--da-correggere", action="store_true",
+                        help="rewrite da-correggere.tsv, the faults still to fix, from the account")
+    if not parser.parse_args().da_correggere:
+        parser.error("nothing to do: see --help")
+    scrivi_da_correggere(os.path.dirname(os.path.abspath(__file__)))
