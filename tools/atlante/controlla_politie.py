@@ -148,6 +148,10 @@ def main():
 
     dati_dir = cerca_dati(args.dati)
     dati = Dati(dati_dir, cerca_awmc(args.awmc, dati_dir))
+    # confini/ holds the slices cut to the frames that draw them: a feature
+    # missing there from a map's slice but present in some slice lies outside
+    # every frame of that slice, so the map would not draw it either
+    ritagliata = os.path.realpath(dati_dir) == os.path.realpath(os.path.join(QUI, "confini"))
     errori = []
     avvisi = []
 
@@ -212,6 +216,14 @@ def main():
         if not re.fullmatch(r"#[0-9a-f]{6}", colore):
             errore("politie.tsv", n, "colour '%s' is not #rrggbb" % colore)
         colori[chiave] = colore
+        # the years the polity existed: a row without them (as another branch
+        # may add one) is an error named here, not a crash
+        dal, al = (campi[4].strip() if len(campi) > 4 else ""), (campi[5].strip() if len(campi) > 5 else "")
+        if not (re.fullmatch(r"-?\d+", dal) and re.fullmatch(r"-?\d+", al)):
+            errore("politie.tsv", n, "polity '%s' has no lifetime: the columns dal and al must be signed years "
+                                     "(found '%s', '%s')" % (chiave, dal, al))
+        elif int(dal) > int(al) or int(al) > 2000:
+            errore("politie.tsv", n, "polity '%s': lifetime %s to %s is not a span ending by 2000" % (chiave, dal, al))
         for nome in (x for x in nomi.split("|") if x):
             problema = nome_valido(nome)
             if problema:
@@ -239,15 +251,23 @@ def main():
             errore("etichette-politie.tsv", n, e)
             continue
         foto, lab, chiave = campi[0], campi[1], campi[2]
-        if foto not in etichette:
+        if foto.partition(":")[0] not in etichette:
             errore("etichette-politie.tsv", n, "picture %s has no labels that a map places" % foto)
-        elif not lab.isdigit() or int(lab) not in etichette[foto]:
+        elif not lab.isdigit() or int(lab) not in etichette[foto.partition(":")[0]]:
             errore("etichette-politie.tsv", n, "%s has no label %s" % (foto, lab))
         if (foto, lab) in viste:
             errore("etichette-politie.tsv", n, "%s label %s listed twice" % (foto, lab))
         viste.add((foto, lab))
         chiave_definita("etichette-politie.tsv", n, chiave)
         usate.add(chiave)
+        # the note is the label's English caption, so that a reader of the table sees which label it is
+        base = foto.partition(":")[0]
+        if lab.isdigit() and int(lab) in etichette.get(base, {}):
+            didascalia = etichette[base][int(lab)]
+            nota = campi[3] if len(campi) > 3 else ""
+            if " ".join(nota.split()) != " ".join(didascalia.split()):
+                errore("etichette-politie.tsv", n, "the note '%s' is not the English caption of %s label %s, '%s'"
+                       % (nota, base, lab, didascalia.strip()))
         if foto in anni:
             a = anni[foto]
             periodo = "BC" if a < 0 else ("AD world" if foto.startswith(("mo", "dc", "117")) else "AD Europe and Middle East")
@@ -316,7 +336,9 @@ def main():
                 continue
             sez = sezione_di.get(foto) or dati.piu_vicina(anni[foto])
             problema = nome_valido(a1, sez)
-            if problema:
+            if problema and ritagliata and a1 in dati.tutti:
+                avvisi.append("%s:%d: %s (outside the frames in confini/: nothing to draw)" % (tabella, n, problema))
+            elif problema:
                 errore(tabella, n, problema)
 
     # --- leggende.tsv
@@ -334,7 +356,9 @@ def main():
                 problema = poligono_valido(nome[len("poligono:"):])
             else:
                 problema = nome_valido(nome, sez)
-            if problema:
+            if problema and ritagliata and nome in dati.tutti:
+                avvisi.append("leggende.tsv:%d: %s (outside the frames in confini/: nothing to draw)" % (n, problema))
+            elif problema:
                 errore("leggende.tsv", n, problema)
         if len(campi) > 4 and campi[4] and not re.fullmatch(r"#[0-9a-f]{6}", campi[4]):
             errore("leggende.tsv", n, "colour '%s' is not #rrggbb" % campi[4])

@@ -28,6 +28,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import confini  # noqa: E402
 import gifpiccolo  # noqa: E402
 import leggibilita  # noqa: E402
+import resoconto  # noqa: E402
 import territori  # noqa: E402
 
 QUI = os.path.dirname(os.path.abspath(__file__))
@@ -651,7 +652,7 @@ def lavoro_carta(arg):
     """Draws one map picture and, when asked, its thumbnail; returns the
     contrast figures of its labels. strati: the territories of each panel
     (one list, or two for a picture of two panels)."""
-    rj, estensione, destinazione, miniature, passo, strati, etichette, campioni = arg
+    rj, estensione, destinazione, miniature, passo, strati, etichette, campioni, mappate, anni = arg
     with tempfile.TemporaryDirectory() as lavoro:
         if passo:
             pannelli = [disegna_carta(rj, passo, H, estensione, lavoro, s) for s in strati]
@@ -669,16 +670,22 @@ def lavoro_carta(arg):
     for s in strati:
         puri += [c for c in colori_puri(s) if c not in puri]
     territorio = rgb
+    # what the picture draws, measured before the halos change the tones under the labels
+    pannelli = ([(0, passo - 2, strati[0], mappate[0]), (passo, w, strati[1], mappate[1])] if passo
+                else [(0, w, strati[0], mappate[0])])
+    polite, misurate = resoconto.misura(w, h, territorio, pannelli, etichette, [MARE, LAGO], [COSTA, FIUME])
     rgb, tav, indici, misure = leggibilita.rendi_leggibile(
         w, h, rgb, etichette, puri + ([BORDO_CAMPIONE] if campioni else []), tavolozza,
         lambda pix: dipingi_campioni(pix, w, campioni))
     gifpiccolo.scrivi_gif(destinazione, w, h, indici, tav)
+    conto = resoconto.righe_di_foto(os.path.basename(destinazione), w, h, resoconto.impronta(destinazione),
+                                    anni, polite, misurate)
     # the thumbnails carry no labels: they show the territories without halos
     for m in miniature:
         piccolo = gifpiccolo.rimpicciolisci(w, h, territorio, MINI_W, MINI_H)
         tm = tavolozza(piccolo, puri, 64)
         gifpiccolo.scrivi_gif(m, MINI_W, MINI_H, gifpiccolo.riduci(piccolo, tm), tm)
-    return destinazione, misure
+    return destinazione, misure, conto
 
 
 def dipingi_campioni(pix, w, campioni):
@@ -933,8 +940,17 @@ def main():
         avvisi_campioni[f] = (len(campioni), avvisi)
         for a in avvisi:
             print("genera.py: " + a, file=sys.stderr)
+        mappate = [tav.etichette_di(f, p) for p in ((1, 2) if f in DOPPIO else (None,))]
+        anni_f = []
+        for num, g, _ in catalogo:
+            if g == f and num in anni:
+                era, anno = anni[num]
+                anni_f.append((num, -int(anno) if era.strip().upper().startswith("B") else int(anno)))
+        if not anni_f:
+            anni_f = [(0, anno_della_foto(f, catalogo, anni))]
         lavori.append((c.gmt(passo or W, H), c.estensione(), os.path.join(atl, f),
-                       sorted(miniature_di.get(f, ())), passo, strati_di[f], sopra.get(f, []), campioni))
+                       sorted(miniature_di.get(f, ())), passo, strati_di[f], sopra.get(f, []), campioni,
+                       mappate, anni_f))
     # an inset shows its region as the first map that shows it draws it (of
     # a picture of two panels, the left one: the map's own date)
     inserti = []
@@ -943,12 +959,20 @@ def main():
             continue
         carta = next(f for _, f, i in catalogo if i == n)
         inserti.append((n, r, os.path.join(atl, n), strati_di[carta][0]))
-    misure = {}
+    misure, conti = {}, {}
     with concurrent.futures.ProcessPoolExecutor(max_workers=args.processi) as ex:
-        for destinazione, m in ex.map(lavoro_carta, lavori):
+        for destinazione, m, conto in ex.map(lavoro_carta, lavori):
             misure[os.path.basename(destinazione)] = m
+            conti[os.path.basename(destinazione)] = conto
         for fatto in ex.map(lavoro_inserto, inserti):
             pass
+
+    # the account of what each picture draws, beside the tables when the
+    # pictures are the repository's own, else beside the pictures
+    radice = os.path.normpath(os.path.join(QUI, "..", ".."))
+    resoconto.scrivi(os.path.join(QUI if os.path.realpath(cartella) == os.path.realpath(radice) else cartella,
+                                  "rapporto-territori.tsv"),
+                     conti, tutte)
 
     print()
     print("Territories and legibility: per picture its year, the time slice drawn, the corrections")

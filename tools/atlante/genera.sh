@@ -28,6 +28,16 @@ cmake --build "$costruzione" --target overlay-dump >&2
 (cd "$radice" && QT_QPA_PLATFORM=offscreen "$costruzione/tools/overlay-dump" --catalogo) >"$lavoro/catalogo.jsonl"
 (cd "$radice" && QT_QPA_PLATFORM=offscreen "$costruzione/tools/overlay-dump") >"$lavoro/sovrapposizioni.jsonl"
 
+# the tables against each other, the boundary data and the labels (the notes of
+# etichette-politie.tsv are the labels' English captions; every polity has its years)
+python3 "$qui/controlla_politie.py" --catalogo "$lavoro/catalogo.jsonl" \
+    --sovrapposizioni "$lavoro/sovrapposizioni.jsonl" >"$lavoro/controllo.txt" || {
+    cat "$lavoro/controllo.txt" >&2
+    echo "genera.sh: the tables have errors (controlla_politie.py)" >&2
+    exit 1
+}
+grep -v '^note:' "$lavoro/controllo.txt" >&2
+
 # the report goes to a file first, so that a failure is not hidden by a pipe
 python3 "$qui/genera.py" --cartella "$radice" --catalogo "$lavoro/catalogo.jsonl" \
     --sovrapposizioni "$lavoro/sovrapposizioni.jsonl" "$@" \

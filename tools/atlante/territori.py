@@ -219,10 +219,16 @@ def _da_fonte(fonte, sezione):
 
 
 class Strato:
-    """A territory to draw: fill, border, polygons, and what it is."""
+    """A territory to draw: fill, border, polygons, and what it is: the
+    polity (None for land no polity claims and for legend zones), whether it
+    is drawn in full or quiet tone, and where it comes from (the time slice,
+    an addition, a hand-drawn polygon or a legend), for the generator's
+    account of what each picture draws."""
 
-    def __init__(self, riempimento, bordo, poligoni, chi):
+    def __init__(self, riempimento, bordo, poligoni, chi, chiave=None, piena=False, fonte=""):
         self.riempimento, self.bordo, self.poligoni, self.chi = riempimento, bordo, poligoni, chi
+        self.chiave, self.piena, self.fonte = chiave, piena, fonte
+        self.copre = set()
 
 
 def sezione_della_carta(tav, foto, anno, sezioni, pannello=None):
@@ -259,22 +265,27 @@ def strati_della_carta(tav, foto, sezione, colori_legenda, pannello=None):
         if nome in fuori or (chiave and chiave in fuori):
             continue
         f, b = colori(chiave)
-        (piene if chiave in nominate else quiete).append(Strato(f, b, pol, nome))
+        (piene if chiave in nominate else quiete).append(
+            Strato(f, b, pol, nome, chiave, chiave in nominate, "dati"))
     sopra = []
     for op, a1, a2, _ in correzioni:
         if op == "aggiungi":
             f, b = colori(a2)
-            sopra.append(Strato(f, b, _da_fonte(a1, sezione), a1))
+            sopra.append(Strato(f, b, _da_fonte(a1, sezione), a1, a2, a2 in nominate, "aggiunta"))
         elif op == "poligono":
             f, b = colori(a1)
-            sopra.append(Strato(f, b, _parse_poligono(a2), "poligono " + a1))
+            sopra.append(Strato(f, b, _parse_poligono(a2), "poligono " + a1, a1, a1 in nominate, "poligono"))
     zone = []
     for lab, nomi, proprio in tav.leggende_di(foto, pannello):
         if lab not in colori_legenda:
             raise ValueError("leggende.tsv: %s has no label %d" % (foto, lab))
         c = proprio or colore_di_zona(colori_legenda[lab])
         pol = [p for x in nomi for p in _da_fonte(x, sezione)]
-        zone.append(Strato(c, bordo_di(c), pol, "legend %d" % lab))
+        zona = Strato(c, bordo_di(c), pol, "legend %d" % lab, fonte="leggenda")
+        # the polities whose features the zone gathers: on a legend map a
+        # label that names one of them stands on the zone's colour
+        zona.copre = {tav.polita_di.get(x.split(":", 1)[1] if x.startswith("world_") else x) for x in nomi} - {None}
+        zone.append(zona)
     return quiete + piene + sopra + zone, applicate
 
 
