@@ -87,7 +87,7 @@ constexpr Modifica modifiche[] = {
     {Italiano, 132, Ovunque, "Gli Olandesi, protestanti, lottano però per", nullptr, "Qui però le province del Nord, protestanti, lottano per"},
     {Italiano, 135, Inizio, "1660   Nel 1559 viene firmata", nullptr, "1659   Viene firmata"},
     // The closing sentence is worded anew for the chronology.
-    {Italiano, 135, Fine, "Altre guerre si sono combattute", ".", "Dopo la Pace di Westfalia, la guerra è continuata in due conflitti (Svedesi contro Danesi, Svedesi contro Polacchi)."},
+    {Italiano, 135, Fine, "Altre guerre si sono combattute", ".", "Dopo la Pace di Westfalia, la guerra è continuata in due conflitti (Svedesi contro Polacchi, Svedesi contro Danesi)."},
     {Italiano, 138, Fine, "della Gran Bretagna.", nullptr, "del Regno Unito."},
     {Italiano, 142, Ovunque, "dalla Gran Bretagna.", nullptr, "dal Regno Unito."},
     {Italiano, 143, Fine, "ridisegnate.", nullptr, "ridisegnate e rinominate."},

@@ -39,10 +39,10 @@ constexpr EtichettaCarta etichette[] = {
 
 extern const ContenutoCarta ac301;
 const ContenutoCarta ac301{etichette, 29, {
-    "301 a.C.    Alla morte di Alessandro, i suoi generali si contendono l'impero che, dopo lunghe lotte, si divide negli stati ellenistici. In India, nelle terre del Magadha, ai Nanda succede la dinastia Maurya: Chandragupta estende l'impero, conquista Afghanistan e Belucistan e toglie il Punjab ai Seleucidi.",  // Italian
-    "301 av. J.- C. À la mort d'Alexandre, ses généraux se combattent longtemps et se partagent son empire, qui éclate en divers royaumes hellénistiques. En Inde, sur les terres de Magadha, Chandragupta, fondateur de la dynastie Maurya, qui succède à celle des Nanda, étend son empire : il conquiert l'Afghanistan et le Béloutchistan et prend le Pendjab à Séleucos.",  // French
-    "301 a.C. A la muerte de Alejandro, sus generales se disputan el imperio, que tras largas luchas se divide en estados helenísticos. En la India, en el Magadha, los Maurya suceden a los Nanda y Chandragupta amplía el imperio: conquista Afganistán y Belucistán y arrebata el Punjab a los seléucidas.",  // Spanish
-    "301 B.C. On Alexander's death, the generals compete  for the empire, which after long wars splits into Hellenistic states. In India, in the lands of Magadha, the Maurya succeed the Nanda: Chandragupta extends the empire, conquering Afghanistan and Belucistan and taking the Punjab from the Seleucids.",  // English
+    "301 a.C.    Alla morte di Alessandro, i suoi generali si contendono l'impero che, dopo lunghe lotte, si divide negli stati ellenistici. In India, nelle terre del Magadha, ai Nanda succede la dinastia Maurya: Chandragupta libera il Punjab dai Macedoni e ottiene anche dai Seleucidi Afghanistan e Belucistan.",  // Italian
+    "301 av. J.- C. À la mort d'Alexandre, ses généraux se combattent longtemps et se partagent son empire, qui éclate en divers royaumes hellénistiques. En Inde, dans les terres de Magadha, Chandragupta, fondateur de la dynastie Maurya, qui succède à celle des Nanda, prend le Pendjab aux garnisons macédoniennes, puis l'Afghanistan et le Béloutchistan à Séleucos.",  // French
+    "301 a.C. A la muerte de Alejandro, sus generales se disputan el imperio, que tras largas luchas se divide en estados helenísticos. En la India, en el Magadha, los Maurya suceden a los Nanda y Chandragupta arranca el Punjab a las guarniciones macedonias y Afganistán y Belucistán a los seléucidas.",  // Spanish
+    "301 B.C. On Alexander's death, the generals compete  for the empire, which after long wars splits into Hellenistic states. In India, in the lands of Magadha, the Maurya succeed the Nanda: Chandragupta seizes the Punjab from the Macedonian garrisons, and Afghanistan and Belucistan from the Seleucids.",  // English
 }};
 
 }  // namespace contenuti

@@ -39,10 +39,10 @@ constexpr EtichettaCarta etichette[] = {
 
 extern const ContenutoCarta ac525;
 const ContenutoCarta ac525{etichette, 29, {
-    "525 a.C.  Cambise II di Persia conquista l'Egitto di Psammetico III ed estende l'impero fino alla valle dell'Indo (521).",  // Italian
-    "525 Av. J.-C. Cambyses II conquiert l'Égypte de Psammétique III (521) puis étend l'empire perse jusqu'à la vallée de l'Indus.",  // French
-    "525 a.C. Cambises II de Persia conquista el Egipto de Psamético III (521) y extiende el imperio persa hasta el valle del río Indo.",  // Spanish
-    "525 B.C. Cambyses II of Persia subjugates the Egypt of Psamtik III (521) and extends the empire as far as the Indus valley.",  // English
+    "525 a.C.  Cambise II di Persia conquista l'Egitto di Psammetico III; Dario I (re dal 521) spinge l'impero fino all'Indo.",  // Italian
+    "525 Av. J.-C. Cambyses II prend l'Égypte de Psammétique III ; Darius Ier (roi en 521) étendra l'empire perse jusqu'à l'Indus.",  // French
+    "525 a.C. Cambises II de Persia conquista el Egipto de Psamético III; Darío I (rey en 521) ampliará el imperio persa hasta el Indo.",  // Spanish
+    "525 B.C. Cambyses II of Persia subjugates the Egypt of Psamtik III; Darius I (king in 521) extends the empire to the Indus.",  // English
 }};
 
 }  // namespace contenuti

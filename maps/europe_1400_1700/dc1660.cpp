@@ -48,10 +48,10 @@ constexpr EtichettaCarta etichette[] = {
 
 extern const ContenutoCarta dc1660;
 const ContenutoCarta dc1660{etichette, NessunaPulizia, {
-    "1660   Nel 1559 viene firmata la Pace dei Pirenei tra la Francia e la Spagna: ai Francesi vanno l'Artois e il Rossiglione. Altre guerre si sono combattute tra Svedesi e Danesi e tra Svedesi e Polacchi.",  // Italian
+    "1660   Nel 1559 viene firmata la Pace dei Pirenei tra la Francia e la Spagna: ai Francesi vanno l'Artois e il Rossiglione. Altre guerre si sono combattute tra Svedesi e Polacchi e tra Svedesi e Danesi.",  // Italian
     "1659 La France et l'Espagne signent la paix des Pyrénées, qui donne à la France l'Artois et le Roussillon et assure à Louis XIV un prestige incontesté en Europe. Depuis 1655, les principales puissances de la Baltique s'affrontent dans la seconde guerre du Nord : Charles X Gustave de Suède dévaste la Pologne, puis il envahit le Danemark et confirme la suprématie suédoise sur le Nord de l'Europe.",  // French
-    "1659  Francia y España firman la Paz de los Pirineos: los franceses consiguen así el Artois y el Rosellón. Tras la Paz de Westfalia de 1648, en el Báltico los suecos combaten contra los daneses y después contra los polacos.",  // Spanish
-    "1659 France and Spain subscribe to the Peace of the Pyrenees, by which the French obtain Artois and Roussillon. After the Peace of Westphalia of 1648, in the Baltic the Swedes fight against the Danes and then the Poles.",  // English
+    "1659  Francia y España firman la Paz de los Pirineos: los franceses consiguen así el Artois y el Rosellón. Tras la Paz de Westfalia de 1648, en el Báltico los suecos combaten contra los polacos y después contra los daneses.",  // Spanish
+    "1659 France and Spain subscribe to the Peace of the Pyrenees, by which the French obtain Artois and Roussillon. After the Peace of Westphalia of 1648, in the Baltic the Swedes fight against the Poles and then the Danes.",  // English
 }};
 
 }  // namespace contenuti

@@ -48,10 +48,10 @@ constexpr EtichettaCarta etichette[] = {
 
 extern const ContenutoCarta dc1795;
 const ContenutoCarta dc1795{etichette, NessunaPulizia, {
-    "1795   Tadeus Kosciuzko guida una rivolta polacca contro le annessioni e riconquista le terre annesse dai Russi. Russia, Prussia e Austria intervengono con i loro eserciti e completano la spartizione della Polonia. Nel frattempo la Francia rivoluzionaria occupa il Belgio, la Lorena e alcuni territori della Savoia.",  // Italian
-    "1795 La France révolutionnaire occupe la Belgique, la Lorraine et une partie de la Savoie. La Russie, la Prusse et l'Autriche se partagent la Pologne pour la troisième fois, après un bref conflit provoqué par la tentative de reconstruction nationale menée en 1794 par Tadeusz Kosciuszko.",  // French
-    "1795  Tadeus Kosciuzko dirige una ribelión polaca contra las anexiones y reconquista los territorios anexionados por los rusos. Rusia, Prusia y Austria intervienen con sus ejércitos y completan la partición de Polonia. Al mismo tiempo, la Francia revolucionaria ocupa Bélgica, Lorena y algunos territorios de Saboya.",  // Spanish
-    "1795 In Poland Thaddeus Kosciuzko leads an insurrection and retakes for a while the territories annexed by the Russians. Russia, Prussia and Austria then complete the Third Partition of Poland by military force after which Poland ceases to exist. Meanwhile, revolutionary France occupies Belgium, Lorraine and some territories of Savoy.",  // English
+    "1795   Tadeus Kosciuzko guida una rivolta polacca contro le annessioni e riconquista le terre annesse dai Russi. Russia, Prussia e Austria intervengono con i loro eserciti e completano la spartizione della Polonia. Nel contempo la Francia rivoluzionaria occupa il Belgio, la Renania e alcuni territori della Savoia.",  // Italian
+    "1795 La France révolutionnaire occupe la Belgique, la Rhénanie, la Savoie et le comté de Nice. La Russie, la Prusse et l'Autriche se partagent la Pologne une troisième fois, après un bref conflit provoqué par la tentative de reconstruction nationale menée en 1794 par Tadeusz Kosciuszko.",  // French
+    "1795  Tadeus Kosciuzko dirige una ribelión polaca contra las anexiones y reconquista los territorios anexionados por los rusos. Rusia, Prusia y Austria intervienen con sus ejércitos y completan la partición de Polonia. Entretanto, la Francia revolucionaria ocupa Bélgica, Renania y algunos territorios de los Saboya.",  // Spanish
+    "1795 In Poland Thaddeus Kosciuzko leads an insurrection and briefly retakes the territories annexed by the Russians. Russia, Prussia and Austria then complete the Third Partition of Poland by military force after which Poland ceases to exist. Meanwhile revolutionary France occupies Belgium, the Rhineland, Savoy and the county of Nice.",  // English
 }};
 
 }  // namespace contenuti

@@ -21,10 +21,10 @@ constexpr EtichettaCarta etichette[] = {
 
 extern const ContenutoCarta dc320;
 const ContenutoCarta dc320{etichette, 11, {
-    "320 d.C.    INDIA: Chandragupta I, partendo dall'antico regno di Magadha, fonda l'impero Gupta, che inaugura il periodo classico dell'India e una fioritura delle arti.   ROMA: regna Costantino, che fa del Cristianesimo la religione dell'impero.",  // Italian
-    "320 Ap.JC. INDE: Chandragupta Ier, partant de l'ancien royaume du Magadha, fonde l'empire Gupta, qui ouvre la période classique de l'Inde et un grand essor des arts. ROME: règne de Constantin, qui fait du christianisme la religion de l'empire.",  // French
-    "320 d.C. India: Chandragupta I, partiendo del antiguo reino de Magadha, funda el imperio Gupta, que abre el período clásico de la India con un florecimiento de las artes. Roma: reina el emperador Constantino, que convierte el cristianismo en la religión del imperio.",  // Spanish
-    "320 A.D. INDIA: Chandragupta I, starting from the old kingdom of Magadha, founds the Gupta empire, which opens the classical period of India with a flowering of the arts. ROME: Constantine rules, and he makes Christianity the religion of the empire.",  // English
+    "320 d.C.    INDIA: Chandragupta I, partendo dall'antico regno di Magadha, fonda l'impero Gupta, che inaugura il periodo classico dell'India e una fioritura delle arti.   ROMA: regna Costantino, che favorisce i cristiani (fede di Stato dal 380).",  // Italian
+    "320 Ap.JC. INDE: Chandragupta Ier, partant de l'ancien royaume du Magadha, fonde l'empire Gupta, qui ouvre la période classique de l'Inde et un grand essor des arts. ROME: règne de Constantin, qui favorise le christianisme (foi d'État en 380).",  // French
+    "320 d.C. India: Chandragupta I, partiendo del antiguo reino de Magadha, funda el imperio Gupta, que abre el período clásico de la India con un florecimiento de las artes. Roma: reina el emperador Constantino, que favorece el cristianismo (religión de Estado en 380).",  // Spanish
+    "320 A.D. INDIA: Chandragupta I, starting from the old kingdom of Magadha, founds the Gupta empire, which opens the classical period of India with a flowering of the arts. ROME: Constantine rules and favours Christianity, the state religion from 380.",  // English
 }};
 
 }  // namespace contenuti

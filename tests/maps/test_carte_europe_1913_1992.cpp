@@ -73,10 +73,10 @@ const RigaFrammenti frammenti[] = {
     {"Carta163_Italiano_SeiGiorniInCifra", &dc1967, Italiano, {"in 6 giorni"}},
     {"Carta163_Italiano_ProfughiSenzaSeparatore", &dc1967, Italiano, {"400000"}},
     {"Carta163_Spagnolo_ProfughiColPunto", &dc1967, Spagnolo, {"400.000"}},
-    {"Carta163_Inglese_GiudeaESamaria", &dc1967, Inglese, {"Judea and Samaria"}},
+    {"Carta163_Inglese_CisgiordaniaEGerusalemmeEst", &dc1967, Inglese, {"the West Bank, East Jerusalem"}},
     {"Carta163_Inglese_YomKippur", &dc1967, Inglese, {"Yom Kippur"}},
     {"Carta163_Francese_LeDueParti", &dc1967, Francese, {"occupés..Quatre cent mille Palestiniens supplémentaires fuient"}},
-    {"Carta166_Italiano_UzbekistanDueVolte", &dc1991, Italiano, {"Uzbekistan, Turkmenistan, Uzbekistan"}},
+    {"Carta166_Italiano_CinqueRepubblicheAsiatiche", &dc1991, Italiano, {"Kazakistan, Uzbekistan, Turkmenistan, Tagikistan, Kirghizistan"}},
     {"Carta166_Spagnolo_DueSpaziNellUltimaFrase", &dc1991, Spagnolo, {"socialista  a una"}},
     {"Carta167_Spagnolo_DueSpaziPrimaDellaSlovacchia", &dc1992, Spagnolo, {"y  la República Eslovaca"}},
 };

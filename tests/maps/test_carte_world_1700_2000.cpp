@@ -65,7 +65,7 @@ const RigaFrammenti frammenti[] = {
     {"Carta158_Inglese_Commonwealth", &dc1925, Inglese, {"British Commonwealth"}},
     {"Carta162_Spagnolo_PuntoDelleMigliaia", &dc1950, Spagnolo, {"2.400 millones"}},
     {"Carta162_Inglese_Popolazione", &dc1950, Inglese, {"2.4 billion"}},
-    {"Carta164_Francese_MissiliDel1962", &dc1975, Francese, {"En 1962 les missiles"}},
+    {"Carta164_Francese_MissiliDel1962", &dc1975, Francese, {"En 1962, les missiles"}},
     {"Carta164_Francese_SpazioDelleMigliaia", &dc1975, Francese, {"4 000 millions"}},
     {"Carta164_Spagnolo_PuntoDelleMigliaia", &dc1975, Spagnolo, {"4.000 millones"}},
     {"Carta164_Inglese_UnoSpazioPrimaDellaPopolazione", &dc1975, Inglese, {"war. The world population is 4 billion."}},
