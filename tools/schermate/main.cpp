@@ -86,7 +86,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     QTemporaryFile configurazione;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && configurazione.open()) {
+    const QByteArray piattaforma = qgetenv("QT_QPA_PLATFORM");
+    if ((piattaforma.isEmpty() || piattaforma == "offscreen") && configurazione.open()) {
         configurazione.write(R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": 1024, "height": 768,)"
                              R"( "logicalDpiX": 96, "logicalDpiY": 96, "dpr": 1}]})");
         configurazione.flush();
