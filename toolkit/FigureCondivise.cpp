@@ -11,9 +11,11 @@ namespace forma {
 
 namespace {
 
-// The eight pictures asked for last: a map, its inset, the neighbours
-// prepared on either side, and the ones a flag or the chronology redraws.
-constexpr std::size_t kTenute = 8;
+// The pictures asked for last: on the main window a map, its inset and the
+// neighbours prepared on either side; in the chronology the thumbnails of
+// the page shown and of the next (small pictures). 24 pictures of the
+// largest size take 17 MB.
+constexpr std::size_t kTenute = 24;
 
 // What tells one state of a file from another without reading it.
 struct Impronta {
