@@ -6,12 +6,15 @@
 # under one virtual X display started here; then the medians and the ratio of
 # each to the bare window.
 #
-#   bench/avvio_a_freddo.sh [-n ROUNDS] [-s WIDTHxHEIGHT] [-b BENCH_DIR] PROGRAM [PROGRAM...]
+#   bench/avvio_a_freddo.sh [-n ROUNDS] [-s WIDTHxHEIGHT] [-d DISPLAY] [-b BENCH_DIR] PROGRAM [PROGRAM...]
 #   bench/avvio_a_freddo.sh build/app/cartaviva
 #   bench/avvio_a_freddo.sh /path/to/before/build/app/cartaviva build/app/cartaviva
 #
-# ROUNDS defaults to 12 (one more round first, not counted, brings the files
-# into memory), the screen to 1024x768, BENCH_DIR to build/bench of this
+# ROUNDS defaults to 15 (one more round first, not counted, brings the files
+# into memory), the screen to 1024x768, DISPLAY to 93 (the X server started
+# here runs as :93, a number of its own: with a number picked by the server
+# it could share one with other clients, or take :0; the script stops when
+# the number is taken), BENCH_DIR to build/bench of this
 # repository (it holds finestra_nuda and primo_fotogramma:
 # cmake --build build --target finestra_nuda primo_fotogramma). Each program
 # runs in its data folder: the nearest folder above it holding
@@ -30,25 +33,31 @@
 # for a still screen with no window shown, so that the previous program's
 # going away is not taken for the next one's frame.
 #
+# Every round prints, beside each program's time, its ratio to the bare
+# window's time in the same round: the rounds alternate, so a busy moment of
+# the machine weighs on both sides alike.
+#
 # What it leaves out: no window manager runs, and the files are in the page
 # cache after the first round (as on a machine where the atlas ran once).
 set -euo pipefail
 
 RADICE="$(cd "$(dirname "$0")/.." && pwd)"
-GIRI=12
+GIRI=15
+SCHERMO_X=93
 SCHERMO=1024x768
 BANCO="$RADICE/build/bench"
-while getopts "n:s:b:h" opzione; do
+while getopts "n:s:d:b:h" opzione; do
   case "$opzione" in
     n) GIRI="$OPTARG" ;;
     s) SCHERMO="$OPTARG" ;;
+    d) SCHERMO_X="${OPTARG#:}" ;;
     b) BANCO="$OPTARG" ;;
     *) sed -n '2,/^set -euo/p' "$0" | sed -e '$d' -e 's/^# \{0,1\}//'; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
 if [ $# -lt 1 ]; then
-  echo "usage: $0 [-n ROUNDS] [-s WIDTHxHEIGHT] [-b BENCH_DIR] PROGRAM [PROGRAM...]" >&2
+  echo "usage: $0 [-n ROUNDS] [-s WIDTHxHEIGHT] [-d DISPLAY] [-b BENCH_DIR] PROGRAM [PROGRAM...]" >&2
   exit 2
 fi
 OSSERVATORE="$BANCO/primo_fotogramma"
@@ -86,26 +95,35 @@ fine() {
 }
 trap fine EXIT
 
-Xvfb -displayfd 3 -screen 0 "${SCHERMO}x24" -br -nolisten tcp 3>"$LAVORO/schermo" 2>"$LAVORO/xvfb.log" &
+if [ -e "/tmp/.X${SCHERMO_X}-lock" ] || [ -e "/tmp/.X11-unix/X${SCHERMO_X}" ]; then
+  echo "display :$SCHERMO_X is taken (another X server runs there): choose another number with -d" >&2
+  exit 1
+fi
+Xvfb ":$SCHERMO_X" -screen 0 "${SCHERMO}x24" -br -nolisten tcp 2>"$LAVORO/xvfb.log" &
 XVFB=$!
-for _ in $(seq 100); do [ -s "$LAVORO/schermo" ] && break; sleep 0.05; done
-[ -s "$LAVORO/schermo" ] || { echo "Xvfb did not start:" >&2; cat "$LAVORO/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$LAVORO/schermo")"
+for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X${SCHERMO_X}" ] && break; sleep 0.05; done
+if ! kill -0 "$XVFB" 2>/dev/null || [ ! -S "/tmp/.X11-unix/X${SCHERMO_X}" ]; then
+  echo "Xvfb did not start on :$SCHERMO_X:" >&2
+  cat "$LAVORO/xvfb.log" >&2
+  exit 1
+fi
+export DISPLAY=":$SCHERMO_X"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR="$LAVORO/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# One start of program i: appends its milliseconds to its file, or counts a failure.
+# One start of program i: its milliseconds in $LAVORO/ultimo.$i ("failed"
+# when it had no frame); appended to its file when the round counts.
 avvia() {
   local i=$1 conta=$2 risultato
   local argomenti=()
   [ "$i" = 0 ] && argomenti=(atlante/5000bac.gif)
   if risultato="$(cd "${CARTELLE[$i]}" && "$OSSERVATORE" "${COMANDI[$i]}" "${argomenti[@]}" 2>>"$LAVORO/programmi.log")"; then
     [ "$conta" = 1 ] && echo "${risultato%% *}" >>"$LAVORO/tempi.$i"
-    printf ' %9s' "${risultato%% *}"
+    echo "${risultato%% *}" >"$LAVORO/ultimo.$i"
   else
     [ "$conta" = 1 ] && echo x >>"$LAVORO/falliti.$i"
-    printf ' %9s' failed
+    echo failed >"$LAVORO/ultimo.$i"
   fi
 }
 
@@ -114,23 +132,29 @@ echo "  machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) a
 for i in $(seq 0 $((N - 1))); do printf '  [%d] %s (in %s)\n' "$i" "${ETICHETTE[$i]}" "${CARTELLE[$i]}"; done
 printf '  %-9s' round
 for i in $(seq 0 $((N - 1))); do printf ' %9s' "[$i]"; done
-echo
+for i in $(seq 1 $((N - 1))); do printf ' %9s' "[$i]/[0]"; done
+printf '  %s\n' "load"
 for giro in $(seq 0 "$GIRI"); do
   # Each round starts with the next program, so that none always follows the same one.
-  declare -a righe=()
   for k in $(seq 0 $((N - 1))); do
     i=$(((giro + k) % N))
-    righe[$i]="$(avvia "$i" "$([ "$giro" -gt 0 ] && echo 1 || echo 0)")"
+    avvia "$i" "$([ "$giro" -gt 0 ] && echo 1 || echo 0)"
   done
   if [ "$giro" -eq 0 ]; then printf '  %-9s' warm-up; else printf '  %-9s' "$giro"; fi
-  for i in $(seq 0 $((N - 1))); do printf '%s' "${righe[$i]}"; done
-  echo
+  for i in $(seq 0 $((N - 1))); do printf ' %9s' "$(cat "$LAVORO/ultimo.$i")"; done
+  base="$(cat "$LAVORO/ultimo.0")"
+  for i in $(seq 1 $((N - 1))); do
+    rapporto="$(awk -v a="$(cat "$LAVORO/ultimo.$i")" -v b="$base" 'BEGIN { if (a == "failed" || b == "failed" || b == 0) print "-"; else printf "%.2f\n", a / b }')"
+    [ "$giro" -gt 0 ] && [ "$rapporto" != - ] && echo "$rapporto" >>"$LAVORO/rapporti.$i"
+    printf ' %9s' "$rapporto"
+  done
+  printf '  %s\n' "$(cut -d' ' -f1 /proc/loadavg)"
 done
 
-mediana() { sort -g "$1" | awk '{v[NR]=$1} END {if (NR==0) print "nan"; else if (NR%2) print v[(NR+1)/2]; else printf "%.1f\n", (v[NR/2]+v[NR/2+1])/2}'; }
+mediana() { sort -g "$1" | awk '{v[NR]=$1} END {if (NR==0) print "nan"; else if (NR%2) print v[(NR+1)/2]; else printf "%.2f\n", (v[NR/2]+v[NR/2+1])/2}'; }
 echo
 echo "  machine: load average $(cut -d' ' -f1-3 /proc/loadavg) at the end"
-printf '  %-48s %8s %8s %8s %8s  %s\n' program median min max failed "ratio to the bare Qt window (medians)"
+printf '  %-48s %8s %8s %8s %8s  %s\n' program median min max failed "ratio to the bare Qt window: of the medians, median of the rounds'"
 BASE="nan"
 [ -s "$LAVORO/tempi.0" ] && BASE="$(mediana "$LAVORO/tempi.0")"
 for i in $(seq 0 $((N - 1))); do
@@ -141,6 +165,7 @@ for i in $(seq 0 $((N - 1))); do
     min="$(sort -g "$LAVORO/tempi.$i" | head -n1)"
     max="$(sort -g "$LAVORO/tempi.$i" | tail -n1)"
     rapporto="$(awk -v a="$med" -v b="$BASE" 'BEGIN { if (b == "nan" || b == 0) print "-"; else printf "%.2f\n", a / b }')"
+    [ -s "$LAVORO/rapporti.$i" ] && rapporto="$rapporto, $(mediana "$LAVORO/rapporti.$i")"
   else
     med=-; min=-; max=-; rapporto=-
   fi

@@ -9,8 +9,10 @@
 #include "music/FMMediaVel.h"
 #include "toolkit/Appunti.h"
 #include "toolkit/Cursori.h"
+#include "toolkit/FigureCondivise.h"
 #include "toolkit/Messaggi.h"
 #include "toolkit/Processo.h"
+#include "toolkit/ProssimoFotogramma.h"
 #include "toolkit/Registro.h"
 #include "toolkit/Stampante.h"
 
@@ -309,8 +311,18 @@ void Cronologiavel::Label3_Click(int Index) {
     Label4.setCaption(Label3[static_cast<std::size_t>(Index)]->Caption());
     inizioPagina = static_cast<std::int16_t>(8 * Index);
     for (std::size_t i = 0; i < 8; ++i)
-        Image1[i]->setPicture(forma::LoadPicture(fileMiniatura[static_cast<std::size_t>(inizioPagina) + i]));
+        Image1[i]->setPicture(forma::CaricaFigura(fileMiniatura[static_cast<std::size_t>(inizioPagina) + i]));
     testiDellaPagina();
+    // Once the page is on the screen, the next page's thumbnails are read:
+    // the reader goes through the periods mostly in order.
+    if (!miniatureInAttesa_) {
+        miniatureInAttesa_ = true;
+        forma::DopoIlProssimoFotogramma(*this, [this] {
+            miniatureInAttesa_ = false;
+            const std::size_t seguente = static_cast<std::size_t>(inizioPagina) + 8;
+            for (std::size_t i = seguente; i < seguente + 8 && i < NumeroCarte; ++i) forma::PreparaFigura(fileMiniatura[i]);
+        });
+    }
 }
 
 void Cronologiavel::scegliCarta(int riga) {

@@ -70,6 +70,7 @@ private:
     // Language operations.
     void applicaLinguaIniziale();
     void testiDellaPagina();
+    bool miniatureInAttesa_ = false;
     void scegliLingua(void (Cronologiavel::*riempi)(), const TabellaTesti& tabella, const char* parola,
                       forma::Label& etichetta);
     void riempi(TabellaTesti& tabella, int lingua, int dalla, int alla);

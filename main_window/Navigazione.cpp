@@ -8,6 +8,8 @@
 #include "main_window/FasceTempo.h"
 #include "main_window/Tavolavel.h"
 #include "maps/ContenutoCarta.h"
+#include "toolkit/FigureCondivise.h"
+#include "toolkit/ProssimoFotogramma.h"
 
 using namespace ModtavolaVel;
 
@@ -40,24 +42,42 @@ void scriviEra(forma::Label& LabCristo, bool dopoCristo) {
 // inset before or after the content, then nothing else. Nothing is reset: what
 // an entry does not set stays as the previous map left it.
 static void disegnaScheda(Tavolavel& t, const SchedaCarta& s) {
-    t.Image1.setPicture(forma::LoadPicture(QString::fromUtf8(s.fileCarta)));
+    t.Image1.setPicture(forma::CaricaFigura(QString::fromUtf8(s.fileCarta)));
     t.labAnni.setCaption(QString::fromUtf8(s.anno));
     const bool inserto = s.fileInserto[0] != '\0';
-    if (inserto && !s.dopoContenuto) t.Image2.setPicture(forma::LoadPicture(QString::fromUtf8(s.fileInserto)));
+    if (inserto && !s.dopoContenuto) t.Image2.setPicture(forma::CaricaFigura(QString::fromUtf8(s.fileInserto)));
     (t.*s.contenuto)();
-    if (inserto && s.dopoContenuto) t.Image2.setPicture(forma::LoadPicture(QString::fromUtf8(s.fileInserto)));
+    if (inserto && s.dopoContenuto) t.Image2.setPicture(forma::CaricaFigura(QString::fromUtf8(s.fileInserto)));
+}
+
+// Once the map's frame is on the screen, the pictures of the maps either side
+// are read, so that Next and Previous find them decoded.
+void Tavolavel::preparaVicine() {
+    if (vicineInAttesa_) return;
+    vicineInAttesa_ = true;
+    forma::DopoIlProssimoFotogramma(*this, [this] {
+        vicineInAttesa_ = false;
+        for (const int vicina : {numcarta + 1, numcarta - 1}) {
+            const SchedaCarta* s = schedaDi(vicina);
+            if (!s) continue;
+            forma::PreparaFigura(QString::fromUtf8(s->fileCarta));
+            if (s->fileInserto[0]) forma::PreparaFigura(QString::fromUtf8(s->fileInserto));
+        }
+    });
 }
 
 void Tavolavel::CArte() {
     scriviEra(LabCristo, false);
     if (numcarta < 1 || numcarta > UltimaCartaaC) return;
     disegnaScheda(*this, *schedaDi(numcarta));
+    preparaVicine();
 }
 
 void Tavolavel::carte2() {
     scriviEra(LabCristo, true);
     if (numcarta <= UltimaCartaaC || numcarta > NumeroCarte) return;
     disegnaScheda(*this, *schedaDi(numcarta));
+    preparaVicine();
 }
 
 void Tavolavel::disegnaCarta() {

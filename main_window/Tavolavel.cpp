@@ -11,6 +11,7 @@
 #include "music/FMMediaVel.h"
 #include "toolkit/Casuale.h"
 #include "toolkit/Cursori.h"
+#include "toolkit/FigureCondivise.h"
 #include "toolkit/Registro.h"
 
 using namespace ModtavolaVel;
@@ -111,6 +112,8 @@ void Tavolavel::progetta() {
         forma::Label& l = *Label1[static_cast<std::size_t>(i)];
         l.setBackStyle(vbTransparent);
         l.setAutoSize(true);
+        // Every map parks and empties the labels it does not use.
+        l.setFuoriSeVuota(true);
         l.setFontName(QStringLiteral("MS Sans Serif"));
         l.setFontSize(8.25f);
         l.setForeColor(i <= 9 ? 0xC00000 : forma::ColoreTestoPulsante);
@@ -284,11 +287,12 @@ void Tavolavel::Form_Load() {
     forma::Randomize();
     brano = forma::BranoCasuale();
     numcarta = 1;
-    Image1.setPicture(forma::LoadPicture(QStringLiteral("atlante\\5000bac.gif")));
-    Image2.setPicture(forma::LoadPicture(QStringLiteral("atlante\\battaglia2.jpg")));
+    Image1.setPicture(forma::CaricaFigura(QStringLiteral("atlante\\5000bac.gif")));
+    Image2.setPicture(forma::CaricaFigura(QStringLiteral("atlante\\battaglia2.jpg")));
     ac5000();
     labAnni.setCaption(QString::number(5000));
     forma::Finestra<FMMediaVel>().Command1.setValue(true);
+    preparaVicine();
 }
 
 void Tavolavel::applica(const contenuti::ContenutoCarta& contenuto) {

@@ -112,4 +112,6 @@ private:
     void Labesci_Click();
     void Image5_Click();
     void barraDaAnno(bool dopoCristo);
+    void preparaVicine();
+    bool vicineInAttesa_ = false;
 };

@@ -56,7 +56,13 @@ void Controllo::Move(float left, float top, float width, float height) {
 
 void Controllo::setVisible(bool v) {
     visibile_ = v;
-    QWidget::setVisible(v);
+    QWidget::setVisible(v && haPresenza());
+}
+
+void Controllo::aggiornaPresenza() {
+    const bool mostrato = visibile_ && haPresenza();
+    if (mostrato == !isHidden()) return;
+    QWidget::setVisible(mostrato);
 }
 
 void Controllo::applicaGeometria() {

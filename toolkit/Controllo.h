@@ -29,6 +29,8 @@ public:
     virtual void setHeight(float h);
     void Move(float left, float top, float width, float height);
 
+    // Visible is the property as the window sets it; a control that has
+    // nothing to draw nor to press may stay off the screen meanwhile.
     bool Visible() const { return visibile_; }
     void setVisible(bool v) override;
     bool Enabled() const { return isEnabled(); }
@@ -42,6 +44,11 @@ public:
     GestoreMouse MouseMove;
 
 protected:
+    // Whether the control, Visible or not, has anything to draw or to press.
+    virtual bool haPresenza() const { return true; }
+    // Shows or hides the widget after Visible or haPresenza() changed.
+    void aggiornaPresenza();
+
     // Sets the geometry from the twips (after a change of place or size).
     void applicaGeometria();
     // For controls whose size follows their content (auto-size labels,

@@ -7,6 +7,8 @@ namespace forma {
 Image::Image(QWidget* padre) : Controllo(padre), figura_(LoadPicture(QString())) {}
 
 void Image::setPicture(forma::Picture p) {
+    // The very picture it holds (pictures are immutable): nothing changes.
+    if (p && p == figura_) return;
     figura_ = p ? std::move(p) : LoadPicture(QString());
     adattaDimensioni();
     update();

@@ -33,6 +33,7 @@ void Label::setCaption(const QString& c) {
     caption_ = c;
     aggiornaPresaMouse();
     adattaDimensioni();
+    aggiornaPresenza();
     update();
 }
 
@@ -53,6 +54,7 @@ void Label::setBackColor(Colore c) {
 void Label::setBackStyle(int s) {
     if (s == backStyle_) return;
     backStyle_ = s;
+    aggiornaPresenza();
     update();
 }
 
@@ -66,6 +68,7 @@ void Label::setAutoSize(bool a) {
     autoSize_ = a;
     aggiornaPresaMouse();
     adattaDimensioni();
+    aggiornaPresenza();
     update();
 }
 
@@ -129,6 +132,16 @@ bool Label::avvolge() const { return !autoSize_ || wordWrap_; }
 // labels over the timelines and Previous/Next). A label of designed size
 // keeps the pointer even without a caption: it is a click area.
 void Label::aggiornaPresaMouse() { setAttribute(Qt::WA_TransparentForMouseEvents, autoSize_ && caption_.isEmpty()); }
+
+// Such a label, transparent as well, draws nothing either.
+bool Label::haPresenza() const {
+    return !(fuoriSeVuota_ && autoSize_ && backStyle_ == vbTransparent && caption_.isEmpty());
+}
+
+void Label::setFuoriSeVuota(bool f) {
+    fuoriSeVuota_ = f;
+    aggiornaPresenza();
+}
 
 // Working the lines out measures the text word by word; a label is painted
 // far more often than its caption, width or font change, so the lines are

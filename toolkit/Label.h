@@ -61,6 +61,12 @@ public:
 
     void setWidth(float w) override;
 
+    // Whether the label, sized to its caption and transparent, stays off the
+    // screen while its caption is empty (it draws nothing then), whatever its
+    // Visible, which stays as set. For labels that are moved and emptied
+    // often, as the overlay's are: they cost no paint meanwhile.
+    void setFuoriSeVuota(bool f);
+
     // The caption's lines as the label draws them, for its present caption,
     // width and font.
     const QStringList& Righe() const;
@@ -69,6 +75,7 @@ public:
     int Impaginazioni() const { return impaginazioni_; }
 
 protected:
+    bool haPresenza() const override;
     void paintEvent(QPaintEvent*) override;
     void changeEvent(QEvent* e) override;
 
@@ -90,6 +97,7 @@ private:
     int alignment_ = vbLeftJustify;
     bool autoSize_ = false;
     bool wordWrap_ = false;
+    bool fuoriSeVuota_ = false;
     QString fontName_ = QStringLiteral("MS Sans Serif");
     float fontSize_ = 8.25f;
 
