@@ -5,18 +5,26 @@ wide as the caption in the face the screen shows) must keep a WCAG contrast
 of at least 3:1 with the label's colour, in every language. The box's tone
 is the mean relative luminance of its pixels. Where a territory's tone does
 not serve a label, the picture gets a soft halo under that caption: the box
-and a feathered margin blended towards a darker tone (under labels that
-stand out more on dark) or a lighter one (under the others, or where that
-needs clearly less), no more than the label needs."""
+and a feathered margin shaded to a darker tone of the fill under it (under
+labels that stand out more on dark) or to a paler tint of it (under the
+others, or where that needs clearly less), no more than the label needs. A shade keeps the fill's own hue and never goes near black (no pixel
+is taken below PAVIMENTO in all its channels), so that a halo reads as a
+deeper tone of its territory, not as a dark box pasted under the text."""
 
 import gifpiccolo
 import territori
 
 SOGLIA = 3.0
 OBIETTIVO = 3.4  # a margin for the reduction to the palette
-SCURO = (40, 36, 30)
-CHIARO = (252, 248, 236)
+SCURO = "ombra"  # the dark side: a shade of the pixel's own colour
+CHIARO = "luce"  # the light side: a pale tint of the pixel's own colour
+TINTA = 0.12  # the palest tint keeps this share of the pixel's colour
 PIUMA = 4  # pixels over which a halo fades out around its box
+# The darkest shade: this share of the fill's linear light; and the floor
+# that no shaded pixel goes under in all three channels (a picture keeps
+# very few pixels that dark: they read as black boxes on the screen).
+OMBRA_MINIMA = 0.2
+PAVIMENTO = 72
 
 _LIN = [territori.luminanza((v, 0, 0)) / 0.2126 for v in range(256)]
 
@@ -25,8 +33,38 @@ def _lum(c):
     return 0.2126 * _LIN[c[0]] + 0.7152 * _LIN[c[1]] + 0.0722 * _LIN[c[2]]
 
 
+_DELIN = [0.0] * 4097
+for _i in range(4097):
+    _v = _i / 4096
+    _DELIN[_i] = 255 * (_v * 12.92 if _v <= 0.0031308 else 1.055 * _v ** (1 / 2.4) - 0.055)
+
+
+def _ombra(px, t):
+    """px shaded by t (0..1): its linear light scaled towards OMBRA_MINIMA,
+    the hue kept; a pixel already darker than the floor stays as it is, and
+    none is taken under it."""
+    if max(px) < PAVIMENTO:
+        return px
+    k = 1 - t * (1 - OMBRA_MINIMA)
+    q = [_DELIN[min(4096, round(_LIN[v] * k * 4096))] for v in px]
+    m = max(q)
+    if m < PAVIMENTO:
+        q = [v * PAVIMENTO / m for v in q]
+    return tuple(min(255, round(v)) for v in q)
+
+
 def _mista(px, tono, t):
-    return tuple(round(a * (1 - t) + b * t) for a, b in zip(px, tono))
+    if tono == SCURO:
+        return _ombra(px, t)
+    # towards a pale tint of the pixel itself (sea under a label stays a
+    # pale blue, a pale fill a paler one), not towards one cream for all
+    return tuple(round(a * (1 - t) + (a * TINTA + 255 * (1 - TINTA)) * t) for a in px)
+
+
+def _lum_tono(tono):
+    """The tone's luminance, for choosing the side a label stands out on:
+    for the shade, that of its floor."""
+    return _lum((PAVIMENTO, PAVIMENTO, PAVIMENTO) if tono == SCURO else (240, 240, 240))
 
 
 def _scatole(etichette, w, h):
@@ -72,7 +110,7 @@ def _alone(pix, w, h, box, col, obiettivo, forzato=None):
     # the side on which the label's colour stands out more, so that the labels
     # of one colour get halos of one kind, unless the other side needs clearly
     # less (a red label on a pale territory gets a pale halo, not a dark one)
-    preferito, altro = sorted((SCURO, CHIARO), key=lambda tono: -territori.contrasto(lf, _lum(tono)))
+    preferito, altro = sorted((SCURO, CHIARO), key=lambda tono: -territori.contrasto(lf, _lum_tono(tono)))
     t1 = _quanto(interno, lf, preferito, obiettivo)
     t2 = _quanto(interno, lf, altro, obiettivo)
     if forzato is not None:
@@ -124,7 +162,7 @@ def rendi_leggibile(w, h, rgb, etichette, puri, fai_tavolozza, dopo_aloni=None):
     for posto, insieme in colori.items():
         if len(insieme) > 1:
             forzati[posto] = max((SCURO, CHIARO), key=lambda tono: min(
-                territori.contrasto(territori.luminanza(c), _lum(tono)) for c in insieme))
+                territori.contrasto(territori.luminanza(c), _lum_tono(tono)) for c in insieme))
     obiettivo = OBIETTIVO
     for giro in range(3):
         for e, box in scatole:
@@ -132,7 +170,7 @@ def rendi_leggibile(w, h, rgb, etichette, puri, fai_tavolozza, dopo_aloni=None):
         if dopo_aloni:
             dopo_aloni(pix)
         rgb = b"".join(bytes(p) for p in pix)
-        tav = fai_tavolozza(rgb, puri + [CHIARO, SCURO], 256)
+        tav = fai_tavolozza(rgb, puri, 256)
         indici = gifpiccolo.riduci(rgb, tav)
         finale = [tav[i] for i in indici]
         bassi = [(e, box) for e, box in scatole
