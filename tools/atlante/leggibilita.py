@@ -3,7 +3,9 @@
 The picture under a label's caption box (the label's place, 11 px high, as
 wide as the caption in the face the screen shows) must keep a WCAG contrast
 of at least 3:1 with the label's colour, in every language. The box's tone
-is the mean relative luminance of its pixels. Where a territory's tone does
+is the mean relative luminance of its pixels; the halos aim higher, and at
+nearly every pixel of the box one by one, since the glyphs are thin and
+anti-aliased and stand on the pixels right under them. Where a territory's tone does
 not serve a label, the picture gets a soft halo under that caption: the box
 and a feathered margin shaded to a darker tone of the fill under it (under
 labels that stand out more on dark) or to a paler tint of it (under the
@@ -15,7 +17,10 @@ import gifpiccolo
 import territori
 
 SOGLIA = 3.0
-OBIETTIVO = 3.4  # a margin for the reduction to the palette
+# The aim, with a margin for the reduction to the palette and for the
+# glyphs' anti-aliased edges, which never reach the label's full colour
+OBIETTIVO = 4.8
+SOGLIA_LOCALE = 4.0
 SCURO = "ombra"  # the dark side: a shade of the pixel's own colour
 CHIARO = "luce"  # the light side: a pale tint of the pixel's own colour
 TINTA = 0.12  # the palest tint keeps this share of the pixel's colour
@@ -87,41 +92,87 @@ def _media(pix, w, box):
     return tot / ((x1 - x0) * (y1 - y0))
 
 
-def _quanto(interno, lf, tono, obiettivo):
-    """The least blend towards tono that gives the box the contrast, or
-    None when even the full tone does not."""
-    t = 0.0
-    while t <= 1.0:
-        m = sum(_lum(_mista(p, tono, t)) for p in interno) / len(interno)
-        if territori.contrasto(lf, m) >= obiettivo:
-            return t
-        t += 0.05
-    return None
+def _porta(px, tono, lt, quota):
+    """px moved towards the luminance lt on the tone's side (a shade of it,
+    or a tint), by quota of the way (1 inside the box, less in the feather);
+    a pixel already on the right side of lt stays as it is."""
+    l = _lum(px)
+    if tono == SCURO:
+        if l <= lt:
+            return px
+        meta = l + (lt - l) * quota
+        # the shade that scales its linear light to meta, no darker than the floor
+        k = max(OMBRA_MINIMA, meta / l) if l > 0 else 1.0
+        return _ombra(px, (1 - k) / (1 - OMBRA_MINIMA))
+    if l >= lt:
+        return px
+    meta = l + (lt - l) * quota
+    basso, alto = 0.0, 1.0
+    for _ in range(10):
+        t = (basso + alto) / 2
+        if _lum(_mista(px, tono, t)) >= meta:
+            alto = t
+        else:
+            basso = t
+    return _mista(px, tono, alto)
+
+
+LUCE_MASSIMA = _lum(tuple(round(255 * (1 - TINTA)) for _ in range(3)))
+OMBRA_MASSIMA = _lum((PAVIMENTO, PAVIMENTO, PAVIMENTO))
+QUOTA_LOCALE = 0.95  # share of a box's pixels that must each reach the contrast
+
+
+def _servita(interno, lf, obiettivo):
+    """True when the box's mean tone and nearly every pixel of it, one by
+    one, give the label its contrast: glyphs are thin, and one light patch
+    under a white word hides its letters however dark the rest is."""
+    lum = [_lum(p) for p in interno]
+    if territori.contrasto(lf, sum(lum) / len(lum)) < obiettivo:
+        return False
+    buoni = sum(1 for l in lum if territori.contrasto(lf, l) >= SOGLIA_LOCALE)
+    return buoni >= QUOTA_LOCALE * len(lum)
 
 
 def _alone(pix, w, h, box, col, obiettivo, forzato=None):
-    """Blends the box and its feathered margin towards the tone that gives
-    the label its contrast, no more than it needs."""
+    """Brings every pixel of the box and its feathered margin that the label
+    does not stand out on to the luminance that gives it its contrast, a
+    shade or a tint of its own colour, no more than it needs."""
     lf = territori.luminanza(col)
-    if territori.contrasto(lf, _media(pix, w, box)) >= obiettivo:
-        return
     x0, y0, x1, y1 = box
     interno = [pix[y * w + x] for y in range(y0, y1) for x in range(x0, x1)]
+    if _servita(interno, lf, obiettivo):
+        return
+    # the luminance each side must reach, within what a shade or a tint can
+    mete = {SCURO: max(OMBRA_MASSIMA, (lf + 0.05) / obiettivo - 0.05),
+            CHIARO: min(LUCE_MASSIMA, obiettivo * (lf + 0.05) - 0.05)}
     # the side on which the label's colour stands out more, so that the labels
     # of one colour get halos of one kind, unless the other side needs clearly
     # less (a red label on a pale territory gets a pale halo, not a dark one)
     preferito, altro = sorted((SCURO, CHIARO), key=lambda tono: -territori.contrasto(lf, _lum_tono(tono)))
-    t1 = _quanto(interno, lf, preferito, obiettivo)
-    t2 = _quanto(interno, lf, altro, obiettivo)
+
+    def costo(tono):
+        lt = mete[tono]
+        return sum(max(0.0, _lum(p) - lt) if tono == SCURO else max(0.0, lt - _lum(p)) for p in interno)
+
+    def riesce(tono):
+        return territori.contrasto(lf, mete[tono]) >= SOGLIA
+
     if forzato is not None:
-        t1, t2 = (t1, None) if forzato == preferito else (None, t2)
-    if t1 is None and t2 is None:
-        return
-    if t1 is not None and (t2 is None or t1 <= 1.5 * t2):
-        t, tono = t1, preferito
+        # a label at a place where another language's label has another
+        # colour: the halo goes the way every colour there can take; a
+        # label that stands out on the other side gets none of its own (the
+        # others' halo, brought no further than they need, serves it)
+        if forzato != preferito:
+            return
+        tono = forzato
+    elif riesce(preferito) and (not riesce(altro) or costo(preferito) <= 1.5 * costo(altro)):
+        tono = preferito
+    elif riesce(altro):
+        tono = altro
     else:
-        t, tono = t2, altro
-    # inside the box the full blend, outside it fading over PIUMA pixels
+        tono = max((preferito, altro), key=lambda t: territori.contrasto(lf, mete[t]))
+    lt = mete[tono]
+    # inside the box the full move, outside it fading over PIUMA pixels
     # with the distance from the box, so that the halo has soft, round edges
     for y in range(max(0, y0 - PIUMA), min(h, y1 + PIUMA)):
         for x in range(max(0, x0 - PIUMA), min(w, x1 + PIUMA)):
@@ -130,7 +181,7 @@ def _alone(pix, w, h, box, col, obiettivo, forzato=None):
             d = (dx * dx + dy * dy) ** 0.5
             quota = 1.0 if d == 0 else max(0.0, 1.0 - d / (PIUMA + 0.5))
             if quota > 0:
-                pix[y * w + x] = _mista(pix[y * w + x], tono, t * quota)
+                pix[y * w + x] = _porta(pix[y * w + x], tono, lt, quota)
 
 
 def misura(pix, w, h, etichette):
