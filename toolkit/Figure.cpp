@@ -17,7 +17,7 @@ namespace forma {
 
 namespace {
 
-// The atlas's largest picture is a map of 521 x 337 pixels. A file that
+// The atlas's largest picture is a map of at most 560 x 337 pixels. A file that
 // claims more than this on a side is damaged (a few bytes of GIF can claim
 // 5600 x 5600 and decode into 125 MB): it is refused from its header, before
 // any pixel is decoded. The bound does not follow the screen, so the same

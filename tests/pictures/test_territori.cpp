@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QTextStream>
 #include <algorithm>
@@ -338,6 +339,111 @@ TEST(CarteTerritori, LeCarteConLegendaHannoIlQuadratinoDelColoreAccantoAOgniVoce
         ++voci;
     }
     EXPECT_GE(voci, 15) << "the four legend maps have 15 legend labels";
+}
+
+// A halo that serves a label is a deeper or paler tone of the fill under it,
+// never a near-black box: a picture has at most a few pixels darker than 70
+// in all three channels. The legend's colour squares, whose dark border is
+// the key's own mark, are not counted.
+TEST(CarteTerritori, NessunaCartaHaRiquadriScuri) {
+    constexpr int kScuro = 70;
+    constexpr int kAmmessi = 50;
+    const Dati& d = TuttiIDati();
+    std::map<QString, std::vector<QRect>> quadratini;  // picture -> colour squares of its legend
+    for (const RigaLeggenda& r : RigheLeggende())
+        for (const Etichetta& e : d.perFoto.at(r.foto))
+            if (e.indice == r.indice)
+                quadratini[r.foto].push_back(QRect(Arrotonda((e.left - kImgLeft) / kTwip) - 10,
+                                                   Arrotonda((e.top - kImgTop) / kTwip) + 1, 8, 8));
+    for (const QString& foto : d.foto) {
+        const QImage im = Carica(foto);
+        ASSERT_FALSE(im.isNull()) << foto.toStdString();
+        const std::vector<QRect>& esclusi = quadratini[foto];
+        int scuri = 0;
+        QRect dove;
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x) {
+                const QRgb p = im.pixel(x, y);
+                if (qRed(p) >= kScuro || qGreen(p) >= kScuro || qBlue(p) >= kScuro) continue;
+                if (std::any_of(esclusi.begin(), esclusi.end(), [x, y](const QRect& q) { return q.contains(x, y); }))
+                    continue;
+                ++scuri;
+                dove |= QRect(x, y, 1, 1);
+            }
+        EXPECT_LE(scuri, kAmmessi) << foto.toStdString() << ": " << scuri << " near-black pixels, within x "
+                                   << dove.left() << "-" << dove.right() << ", y " << dove.top() << "-"
+                                   << dove.bottom();
+    }
+}
+
+// A caption that starts over the picture ends over it too, in every language:
+// black or coloured text past the picture's edge would stand on the window's
+// navy. The picture grows to hold it, up to 560 pixels, and keeps its height.
+TEST(CarteTerritori, LeDidascalieFinisconoSullImmagine) {
+    constexpr int kLarghezzaProgettata = 521, kLarghezzaMassima = 560, kAltezza = 337;
+    const Dati& d = TuttiIDati();
+    int allargate = 0;
+    for (const QString& foto : d.foto) {
+        const QImage im = Carica(foto);
+        ASSERT_FALSE(im.isNull()) << foto.toStdString();
+        EXPECT_EQ(im.height(), kAltezza) << foto.toStdString();
+        EXPECT_GE(im.width(), kLarghezzaProgettata) << foto.toStdString();
+        EXPECT_LE(im.width(), kLarghezzaMassima) << foto.toStdString();
+        allargate += im.width() > kLarghezzaProgettata;
+        const auto it = d.perFoto.find(foto);
+        if (it == d.perFoto.end()) continue;
+        for (const Etichetta& e : it->second) {
+            const int x0 = Arrotonda((e.left - kImgLeft) / kTwip);
+            if (x0 >= kLarghezzaProgettata) continue;  // a label placed beside the picture on purpose
+            EXPECT_LE(x0 + e.larghezza, im.width())
+                << foto.toStdString() << " map " << e.carta << " label " << e.indice << " \""
+                << e.didascalia.toStdString() << "\" (" << e.lingua << ") ends at " << x0 + e.larghezza
+                << " px, past the picture's " << im.width();
+        }
+    }
+    EXPECT_GT(allargate, 0) << "no picture grew for its captions";
+}
+
+// Land must not read as water: every polity's fill, and its quieter tone on
+// maps where no label names it, stands at least 15 CIE76 units from the sea
+// colour; so does every legend zone's key colour.
+TEST(CarteTerritori, NessunaTerraSiLeggeComeMare) {
+    const QColor mare(158, 192, 214), terra(206, 192, 146);
+    constexpr double kMinima = 15.0;
+    constexpr double kQuiete = 0.6;  // the quieter tone: this far towards the land colour
+    QFile tavola(Percorso(QStringLiteral("tools/atlante/politie.tsv")));
+    ASSERT_TRUE(tavola.open(QIODevice::ReadOnly | QIODevice::Text));
+    QTextStream in(&tavola);
+    int politie = 0;
+    while (!in.atEnd()) {
+        const QString riga = in.readLine();
+        if (riga.trimmed().isEmpty() || riga.startsWith(QLatin1Char('#'))) continue;
+        const QStringList campi = riga.split(QLatin1Char('\t'));
+        ASSERT_GE(campi.size(), 2) << riga.toStdString();
+        const QColor c(campi[1].trimmed());
+        ASSERT_TRUE(c.isValid()) << riga.toStdString();
+        const QColor quieta(Arrotonda(c.red() * (1 - kQuiete) + terra.red() * kQuiete),
+                            Arrotonda(c.green() * (1 - kQuiete) + terra.green() * kQuiete),
+                            Arrotonda(c.blue() * (1 - kQuiete) + terra.blue() * kQuiete));
+        EXPECT_GE(Differenza(c, mare), kMinima) << campi[0].toStdString() << " " << c.name().toStdString()
+                                                << " reads as sea";
+        EXPECT_GE(Differenza(quieta, mare), kMinima) << campi[0].toStdString() << " (quiet) "
+                                                     << quieta.name().toStdString() << " reads as sea";
+        ++politie;
+    }
+    EXPECT_GT(politie, 200);
+    const Dati& d = TuttiIDati();
+    for (const RigaLeggenda& r : RigheLeggende()) {
+        const std::vector<Etichetta>& etichette = d.perFoto.at(r.foto);
+        const int indice = r.indice;
+        const auto e = std::find_if(etichette.begin(), etichette.end(),
+                                    [indice](const Etichetta& x) { return x.indice == indice; });
+        ASSERT_NE(e, etichette.end()) << r.foto.toStdString() << ": no label " << indice;
+        const QColor c = r.proprio.isEmpty() ? forma::qcolore(e->colore) : QColor(r.proprio);
+        EXPECT_GE(Differenza(c, mare), kMinima) << r.foto.toStdString() << ": the zone of \""
+                                                << e->didascalia.toStdString() << "\" (" << c.name().toStdString()
+                                                << ") reads as sea";
+    }
 }
 
 // The 1967 picture has two panels of the same frame: on the left the

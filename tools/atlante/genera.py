@@ -13,6 +13,7 @@ Usage: genera.py --catalogo FILE [--sovrapposizioni FILE] [--solo-rapporto] [--c
 """
 
 import argparse
+import copy
 import concurrent.futures
 import json
 import math
@@ -36,6 +37,13 @@ QUI = os.path.dirname(os.path.abspath(__file__))
 # Where the map picture stands in the main window, in twips, and its size in pixels.
 IMG_LEFT, IMG_TOP, TWIP = 3720, 240, 15
 W, H = 521, 337
+# A map picture grows to the right, up to this width, where its labels run
+# past its designed width (in any language): the picture control takes the
+# picture's own size, and a caption that stood on the window's navy beyond
+# the picture could not be read. The frame is the same; the picture shows
+# more of the land east of it. Thumbnails keep the designed width.
+W_MASSIMA = 560
+MARGINE_DESTRO = 3  # pixels of picture beyond the longest caption
 INSET_W, INSET_H = 233, 204
 MINI_W, MINI_H = 104, 67
 
@@ -650,22 +658,22 @@ def campioni_di_legenda(tav, foto, strati, etichette, w, h):
 
 def lavoro_carta(arg):
     """Draws one map picture and, when asked, its thumbnail; returns the
-    contrast figures of its labels. strati: the territories of each panel
-    (one list, or two for a picture of two panels)."""
-    rj, estensione, destinazione, miniature, passo, strati, etichette, campioni, mappate, anni = arg
+    contrast figures of its labels, its straight inland edges, its count of
+    near-black pixels and the account of what it draws. strati: the
+    territories of each panel (one list, or two for a picture of two panels)."""
+    rj, w, estensione, destinazione, miniature, passo, strati, etichette, campioni, lati, mappate, anni = arg
     with tempfile.TemporaryDirectory() as lavoro:
         if passo:
             pannelli = [disegna_carta(rj, passo, H, estensione, lavoro, s) for s in strati]
             (pw, h, sinistro), (_, _, destro) = pannelli
-            w = W
             righe = []
             for y in range(h):
                 r1 = sinistro[3 * pw * y:3 * pw * (y + 1)]
                 r2 = destro[3 * pw * y:3 * pw * (y + 1)]
-                righe.append(r1[:3 * (passo - 2)] + bytes(COSTA) * 2 + r2[:3 * (W - passo)])
+                righe.append(r1[:3 * (passo - 2)] + bytes(COSTA) * 2 + r2[:3 * (w - passo)])
             rgb = b"".join(righe)
         else:
-            w, h, rgb = disegna_carta(rj, W, H, estensione, lavoro, strati[0])
+            w, h, rgb = disegna_carta(rj, w, H, estensione, lavoro, strati[0])
     puri = []
     for s in strati:
         puri += [c for c in colori_puri(s) if c not in puri]
@@ -674,18 +682,22 @@ def lavoro_carta(arg):
     pannelli = ([(0, passo - 2, strati[0], mappate[0]), (passo, w, strati[1], mappate[1])] if passo
                 else [(0, w, strati[0], mappate[0])])
     polite, misurate = resoconto.misura(w, h, territorio, pannelli, etichette, [MARE, LAGO], [COSTA, FIUME])
+    dritti = tratti_in_terra(w, h, rgb, lati)
     rgb, tav, indici, misure = leggibilita.rendi_leggibile(
         w, h, rgb, etichette, puri + ([BORDO_CAMPIONE] if campioni else []), tavolozza,
         lambda pix: dipingi_campioni(pix, w, campioni))
     gifpiccolo.scrivi_gif(destinazione, w, h, indici, tav)
     conto = resoconto.righe_di_foto(os.path.basename(destinazione), w, h, resoconto.impronta(destinazione),
                                     anni, polite, misurate)
-    # the thumbnails carry no labels: they show the territories without halos
+    # the thumbnails carry no labels: they show the territories without halos,
+    # at the designed width (a picture widened for its captions is cut back)
+    if w > W:
+        territorio = b"".join(territorio[3 * w * y:3 * (w * y + W)] for y in range(h))
     for m in miniature:
-        piccolo = gifpiccolo.rimpicciolisci(w, h, territorio, MINI_W, MINI_H)
+        piccolo = gifpiccolo.rimpicciolisci(W, h, territorio, MINI_W, MINI_H)
         tm = tavolozza(piccolo, puri, 64)
         gifpiccolo.scrivi_gif(m, MINI_W, MINI_H, gifpiccolo.riduci(piccolo, tm), tm)
-    return destinazione, misure, conto
+    return destinazione, (misure, dritti, pixel_scuri(w, h, indici, tav, campioni), w), conto
 
 
 def dipingi_campioni(pix, w, campioni):
@@ -740,6 +752,129 @@ def anno_della_foto(foto, catalogo, anni):
     if m:
         return -int(m.group(1))
     raise ValueError("no year for " + foto)
+
+
+def larghezza_della_foto(etichette):
+    """The width of a map picture: the designed width, or more where a
+    caption in some language runs past it (its box as the legibility
+    measure takes it), up to W_MASSIMA."""
+    destra = W
+    for e in etichette:
+        x0 = math.floor((e[4] - IMG_LEFT) / TWIP + 0.5)
+        if x0 < W:
+            destra = max(destra, x0 + max(1, int(e[6])) + MARGINE_DESTRO)
+    return min(W_MASSIMA, destra)
+
+
+# Straight edges: an edge of a drawn territory that runs straight over land
+# for more than this many pixels of the picture shows as a ruled line, which
+# no border of the period follows unless it has a reason (a treaty line, a
+# meridian, a desert frontier): lati-dritti.tsv gives it.
+LATO_DRITTO = 25
+# An outline that names nothing (a feature of the data no polity claims,
+# drawn in the land colour) made of this many points or fewer and at least
+# this wide in the picture is a geometric placeholder of the data, not a
+# border: the generator leaves it out.
+PUNTI_SEGNAPOSTO = 12
+LATO_SEGNAPOSTO = 12
+
+
+def via_i_segnaposto(strati, cornice, dx=0):
+    """Leaves out the geometric placeholders among a panel's territories;
+    returns the kept territories and what was left out (for the report)."""
+    tenuti, tolti = [], []
+    for s in strati:
+        if not s.libero:
+            tenuti.append(s)
+            continue
+        pol, mano = [], []
+        for p, m in zip(s.poligoni, s.a_mano):
+            anello = p[0]
+            punti = [cornice.pixel(lon, lat) for lon, lat in anello]
+            xs = [x + dx for x, _ in punti]
+            ys = [y for _, y in punti]
+            larga = max(max(xs) - min(xs), max(ys) - min(ys))
+            dentro = max(xs) > 0 and min(xs) < W_MASSIMA and max(ys) > 0 and min(ys) < H
+            if len(anello) - 1 <= PUNTI_SEGNAPOSTO and larga >= LATO_SEGNAPOSTO and dentro:
+                tolti.append("%s (%d points, %.0f px)" % (s.chi, len(anello) - 1, larga))
+            else:
+                pol.append(p)
+                mano.append(m)
+        if pol:
+            ridotto = copy.copy(s)
+            ridotto.poligoni, ridotto.a_mano = pol, mano
+            tenuti.append(ridotto)
+    return tenuti, tolti
+
+
+def lati_lunghi(strati, cornice, x_min, x_max, dx=0):
+    """The edges of the territories that are longer than LATO_DRITTO pixels
+    where they cross the panel [x_min, x_max): (key, x0, y0, x1, y1, x_min,
+    x_max, hand-drawn). An edge across the antimeridian (the data's polygons
+    that wrap) is not one."""
+    lati = set()
+    for s in strati:
+        for pol, mano in zip(s.poligoni, s.a_mano):
+            for anello in pol:
+                punti = [cornice.pixel(lon, lat) for lon, lat in anello]
+                for (lon0, _), (lon1, _), (x0, y0), (x1, y1) in zip(anello, anello[1:], punti, punti[1:]):
+                    if abs(lon1 - lon0) > 180 or math.hypot(x1 - x0, y1 - y0) <= LATO_DRITTO:
+                        continue
+                    x0, x1 = x0 + dx, x1 + dx
+                    if max(x0, x1) < x_min or min(x0, x1) >= x_max or max(y0, y1) < 0 or min(y0, y1) >= H:
+                        continue
+                    lati.add((s.nome, round(x0, 1), round(y0, 1), round(x1, 1), round(y1, 1), x_min, x_max, mano))
+    return sorted(lati)
+
+
+def tratti_in_terra(w, h, rgb, lati):
+    """Of each edge, the longest stretch over land in the drawn picture
+    (before any halo): sea and lakes clip a territory at the coast, so an
+    edge out at sea is no border anyone sees. Returns (key, x0, y0, x1, y1,
+    length, hand-drawn) for the stretches longer than LATO_DRITTO."""
+    def terra(x, y):
+        k = 3 * (y * w + x)
+        return sum(abs(a - b) for a, b in zip(rgb[k:k + 3], MARE)) > 30
+
+    trovati = []
+    for chiave, x0, y0, x1, y1, x_min, x_max, mano in lati:
+        passi = int(math.hypot(x1 - x0, y1 - y0))
+        corsa, migliore, inizio, tratto = 0, 0, None, None
+        for i in range(passi + 1):
+            x = round(x0 + (x1 - x0) * i / passi)
+            y = round(y0 + (y1 - y0) * i / passi)
+            if x_min <= x < min(x_max, w) and 0 <= y < h and terra(x, y):
+                if corsa == 0:
+                    inizio = (x, y)
+                corsa += 1
+                if corsa > migliore:
+                    migliore, tratto = corsa, (inizio, (x, y))
+            else:
+                corsa = 0
+        lungo = migliore * math.hypot(x1 - x0, y1 - y0) / passi if passi else 0
+        if lungo > LATO_DRITTO:
+            (a, b), (c, d) = tratto
+            trovati.append((chiave, a, b, c, d, round(lungo), mano))
+    return trovati
+
+
+SCURO_MASSIMO = 70  # a pixel under this in all three channels reads as black
+SCURI_AMMESSI = 50
+
+
+def pixel_scuri(w, h, indici, tav, campioni):
+    """The pixels darker than SCURO_MASSIMO in all channels, outside the
+    legend's colour squares (whose dark border is the key's own)."""
+    scuri = {i for i, c in enumerate(tav) if max(c) < SCURO_MASSIMO}
+    if not scuri:
+        return 0
+    n = 0
+    for k, i in enumerate(indici):
+        if i in scuri:
+            x, y = k % w, k // w
+            if not any(q[0] <= x < q[2] and q[1] <= y < q[3] for q in campioni):
+                n += 1
+    return n
 
 
 def colori_di_legenda(etichette):
@@ -930,13 +1065,24 @@ def main():
 
     lavori = []
     avvisi_campioni = {}
+    larghezza_di = {}
+    segnaposto_di = {}
     for f in tutte:
         if args.solo and f not in args.solo:
             continue
         c = cornici[f]
         passo = DOPPIO.get(f, 0)
+        larghezza_di[f] = wf = larghezza_della_foto(sopra.get(f, []))
+        lati = []
+        for i, strati in enumerate(strati_di[f]):
+            # the right panel of a two-panel picture stands passo pixels on
+            dx = passo if i else 0
+            x_min, x_max = (dx, wf) if i else (0, passo - 2 if passo else wf)
+            strati_di[f][i], tolti = via_i_segnaposto(strati, c, dx)
+            segnaposto_di.setdefault(f, []).extend(tolti)
+            lati += lati_lunghi(strati_di[f][i], c, x_min, x_max, dx)
         campioni, avvisi = campioni_di_legenda(tav, f, [s for p in strati_di[f] for s in p],
-                                               sopra.get(f, []), W, H)
+                                               sopra.get(f, []), wf, H)
         avvisi_campioni[f] = (len(campioni), avvisi)
         for a in avvisi:
             print("genera.py: " + a, file=sys.stderr)
@@ -948,8 +1094,8 @@ def main():
                 anni_f.append((num, -int(anno) if era.strip().upper().startswith("B") else int(anno)))
         if not anni_f:
             anni_f = [(0, anno_della_foto(f, catalogo, anni))]
-        lavori.append((c.gmt(passo or W, H), c.estensione(), os.path.join(atl, f),
-                       sorted(miniature_di.get(f, ())), passo, strati_di[f], sopra.get(f, []), campioni,
+        lavori.append((c.gmt(passo or wf, H), wf, c.estensione(), os.path.join(atl, f),
+                       sorted(miniature_di.get(f, ())), passo, strati_di[f], sopra.get(f, []), campioni, lati,
                        mappate, anni_f))
     # an inset shows its region as the first map that shows it draws it (of
     # a picture of two panels, the left one: the map's own date)
@@ -978,15 +1124,49 @@ def main():
     print("Territories and legibility: per picture its year, the time slice drawn, the corrections")
     print("applied, and per language the labels at a contrast of 3:1 or more with the picture under")
     print("their caption box (mean luminance of the box) and the lowest label.")
+    print("Then: the width where captions run past %d px; geometric placeholders left out; pixels darker" % W)
+    print("than %d in every channel where more than %d; straight inland edges over %d px without a reason" % (
+        SCURO_MASSIMO, SCURI_AMMESSI, LATO_DRITTO))
+    print("in lati-dritti.tsv (picture or *, territory key, reason), with their ends in pixels and length.")
+    ragioni = territori.ragioni_dei_lati(args.tavole)
     lingue = ("italiano", "francese", "spagnolo", "inglese")
     totali = {l: [0, 0] for l in lingue}
     bassi = []
+    tutti_i_lati, senza_ragione, troppo_scure, allargate, lati_dei_dati = 0, {}, [], [], 0
+    usate = set()
     for f in tutte:
         if f not in misure:
             continue
+        misure_f, dritti, scuri, larghezza = misure[f]
         anno, sezione = sezione_di[f]
         print("%-20s %6d  %s%s" % (f, anno, sezione,
                                    ("  corrections: " + correzioni_di[f]) if correzioni_di[f] else ""))
+        if larghezza > W:
+            allargate.append(f)
+            print("    width %d px: captions run past %d px" % (larghezza, W))
+        for t in segnaposto_di.get(f, []):
+            print("    left out, a geometric placeholder that names nothing: " + t)
+        if scuri > SCURI_AMMESSI:
+            troppo_scure.append(f)
+            print("    %d pixels darker than %d in every channel" % (scuri, SCURO_MASSIMO))
+        # the boundary data's own borders are the data's (item of the
+        # sources, not of the tables): counted, their reason is their source
+        dei_dati = [d for d in dritti if not d[6]]
+        dritti = [d for d in dritti if d[6]]
+        lati_dei_dati += len(dei_dati)
+        if dei_dati:
+            print("    straight edges of the boundary data's own borders: %d" % len(dei_dati))
+        tutti_i_lati += len(dritti)
+        per_chiave = {}
+        for chiave, x0, y0, x1, y1, lungo, _ in dritti:
+            chi = (f, chiave) if (f, chiave) in ragioni else ("*", chiave)
+            if chi in ragioni:
+                usate.add(chi)
+                continue
+            senza_ragione.setdefault(f, []).append(chiave)
+            per_chiave.setdefault(chiave, []).append("(%d,%d)-(%d,%d) %d" % (x0, y0, x1, y1, lungo))
+        for chiave, lati in sorted(per_chiave.items()):
+            print("    straight edges without a reason, %s: %s" % (chiave, ", ".join(lati)))
         quanti, avvisi = avvisi_campioni[f]
         if quanti or avvisi:
             print("    legend colour squares: %d%s" % (quanti, "".join("; " + a for a in avvisi)))
@@ -994,9 +1174,9 @@ def main():
             if next(g for _, g, i in catalogo if i == n) == f:
                 print("    inset %s: the same territories" % n)
         for l in lingue:
-            if l not in misure[f]:
+            if l not in misure_f:
                 continue
-            n, ok, basso = misure[f][l]
+            n, ok, basso = misure_f[l]
             totali[l][0] += n
             totali[l][1] += ok
             bassi.append((basso, l, f))
@@ -1007,6 +1187,23 @@ def main():
         print("%-9s %d of %d labels at 3:1 or more (%.1f%%)" % (l, ok, n, 100.0 * ok / n if n else 100.0))
     print("lowest labels:", "; ".join('%.2f %s map %d label %d "%s" (%s)' % (b[0], f, b[1], b[2], b[3], l)
                                       for b, l, f in sorted(bassi)[:8]))
+    print("pictures wider than %d px for their captions: %d (at most %d px)" % (W, len(allargate), W_MASSIMA))
+    print("pictures with more than %d pixels darker than %d: %d %s" % (
+        SCURI_AMMESSI, SCURO_MASSIMO, len(troppo_scure), " ".join(troppo_scure)))
+    for riga in territori.colori_vicini_al_mare(tav, MARE, sopra):
+        print(riga)
+    n_senza = sum(len(v) for v in senza_ragione.values())
+    print("straight inland edges over %d px of the boundary data's own borders: %d" % (LATO_DRITTO, lati_dei_dati))
+    print("straight inland edges over %d px of hand-drawn territories: %d; without a reason: %d on %d pictures (%s)"
+          % (LATO_DRITTO, tutti_i_lati, n_senza, len(senza_ragione), "check fails" if n_senza else "check passes"))
+    for f, chiavi in senza_ragione.items():
+        conta = {}
+        for k in chiavi:
+            conta[k] = conta.get(k, 0) + 1
+        print("    %-20s %s" % (f, ", ".join("%s %d" % kv for kv in sorted(conta.items()))))
+    for chi in sorted(set(ragioni) - usate):
+        if chi[0] != "*" and not args.solo:
+            print("lati-dritti.tsv: %s %s gives a reason for no edge" % chi)
 
     if args.solo:
         return

@@ -3,20 +3,33 @@
 The picture under a label's caption box (the label's place, 11 px high, as
 wide as the caption in the face the screen shows) must keep a WCAG contrast
 of at least 3:1 with the label's colour, in every language. The box's tone
-is the mean relative luminance of its pixels. Where a territory's tone does
+is the mean relative luminance of its pixels; the halos aim higher, and at
+nearly every pixel of the box one by one, since the glyphs are thin and
+anti-aliased and stand on the pixels right under them. Where a territory's tone does
 not serve a label, the picture gets a soft halo under that caption: the box
-and a feathered margin blended towards a darker tone (under labels that
-stand out more on dark) or a lighter one (under the others, or where that
-needs clearly less), no more than the label needs."""
+and a feathered margin shaded to a darker tone of the fill under it (under
+labels that stand out more on dark) or to a paler tint of it (under the
+others, or where that needs clearly less), no more than the label needs. A shade keeps the fill's own hue and never goes near black (no pixel
+is taken below PAVIMENTO in all its channels), so that a halo reads as a
+deeper tone of its territory, not as a dark box pasted under the text."""
 
 import gifpiccolo
 import territori
 
 SOGLIA = 3.0
-OBIETTIVO = 3.4  # a margin for the reduction to the palette
-SCURO = (40, 36, 30)
-CHIARO = (252, 248, 236)
+# The aim, with a margin for the reduction to the palette and for the
+# glyphs' anti-aliased edges, which never reach the label's full colour
+OBIETTIVO = 4.8
+SOGLIA_LOCALE = 4.0
+SCURO = "ombra"  # the dark side: a shade of the pixel's own colour
+CHIARO = "luce"  # the light side: a pale tint of the pixel's own colour
+TINTA = 0.12  # the palest tint keeps this share of the pixel's colour
 PIUMA = 4  # pixels over which a halo fades out around its box
+# The darkest shade: this share of the fill's linear light; and the floor
+# that no shaded pixel goes under in all three channels (a picture keeps
+# very few pixels that dark: they read as black boxes on the screen).
+OMBRA_MINIMA = 0.2
+PAVIMENTO = 72
 
 _LIN = [territori.luminanza((v, 0, 0)) / 0.2126 for v in range(256)]
 
@@ -25,8 +38,38 @@ def _lum(c):
     return 0.2126 * _LIN[c[0]] + 0.7152 * _LIN[c[1]] + 0.0722 * _LIN[c[2]]
 
 
+_DELIN = [0.0] * 4097
+for _i in range(4097):
+    _v = _i / 4096
+    _DELIN[_i] = 255 * (_v * 12.92 if _v <= 0.0031308 else 1.055 * _v ** (1 / 2.4) - 0.055)
+
+
+def _ombra(px, t):
+    """px shaded by t (0..1): its linear light scaled towards OMBRA_MINIMA,
+    the hue kept; a pixel already darker than the floor stays as it is, and
+    none is taken under it."""
+    if max(px) < PAVIMENTO:
+        return px
+    k = 1 - t * (1 - OMBRA_MINIMA)
+    q = [_DELIN[min(4096, round(_LIN[v] * k * 4096))] for v in px]
+    m = max(q)
+    if m < PAVIMENTO:
+        q = [v * PAVIMENTO / m for v in q]
+    return tuple(min(255, round(v)) for v in q)
+
+
 def _mista(px, tono, t):
-    return tuple(round(a * (1 - t) + b * t) for a, b in zip(px, tono))
+    if tono == SCURO:
+        return _ombra(px, t)
+    # towards a pale tint of the pixel itself (sea under a label stays a
+    # pale blue, a pale fill a paler one), not towards one cream for all
+    return tuple(round(a * (1 - t) + (a * TINTA + 255 * (1 - TINTA)) * t) for a in px)
+
+
+def _lum_tono(tono):
+    """The tone's luminance, for choosing the side a label stands out on:
+    for the shade, that of its floor."""
+    return _lum((PAVIMENTO, PAVIMENTO, PAVIMENTO) if tono == SCURO else (240, 240, 240))
 
 
 def _scatole(etichette, w, h):
@@ -49,41 +92,87 @@ def _media(pix, w, box):
     return tot / ((x1 - x0) * (y1 - y0))
 
 
-def _quanto(interno, lf, tono, obiettivo):
-    """The least blend towards tono that gives the box the contrast, or
-    None when even the full tone does not."""
-    t = 0.0
-    while t <= 1.0:
-        m = sum(_lum(_mista(p, tono, t)) for p in interno) / len(interno)
-        if territori.contrasto(lf, m) >= obiettivo:
-            return t
-        t += 0.05
-    return None
+def _porta(px, tono, lt, quota):
+    """px moved towards the luminance lt on the tone's side (a shade of it,
+    or a tint), by quota of the way (1 inside the box, less in the feather);
+    a pixel already on the right side of lt stays as it is."""
+    l = _lum(px)
+    if tono == SCURO:
+        if l <= lt:
+            return px
+        meta = l + (lt - l) * quota
+        # the shade that scales its linear light to meta, no darker than the floor
+        k = max(OMBRA_MINIMA, meta / l) if l > 0 else 1.0
+        return _ombra(px, (1 - k) / (1 - OMBRA_MINIMA))
+    if l >= lt:
+        return px
+    meta = l + (lt - l) * quota
+    basso, alto = 0.0, 1.0
+    for _ in range(10):
+        t = (basso + alto) / 2
+        if _lum(_mista(px, tono, t)) >= meta:
+            alto = t
+        else:
+            basso = t
+    return _mista(px, tono, alto)
+
+
+LUCE_MASSIMA = _lum(tuple(round(255 * (1 - TINTA)) for _ in range(3)))
+OMBRA_MASSIMA = _lum((PAVIMENTO, PAVIMENTO, PAVIMENTO))
+QUOTA_LOCALE = 0.95  # share of a box's pixels that must each reach the contrast
+
+
+def _servita(interno, lf, obiettivo):
+    """True when the box's mean tone and nearly every pixel of it, one by
+    one, give the label its contrast: glyphs are thin, and one light patch
+    under a white word hides its letters however dark the rest is."""
+    lum = [_lum(p) for p in interno]
+    if territori.contrasto(lf, sum(lum) / len(lum)) < obiettivo:
+        return False
+    buoni = sum(1 for l in lum if territori.contrasto(lf, l) >= SOGLIA_LOCALE)
+    return buoni >= QUOTA_LOCALE * len(lum)
 
 
 def _alone(pix, w, h, box, col, obiettivo, forzato=None):
-    """Blends the box and its feathered margin towards the tone that gives
-    the label its contrast, no more than it needs."""
+    """Brings every pixel of the box and its feathered margin that the label
+    does not stand out on to the luminance that gives it its contrast, a
+    shade or a tint of its own colour, no more than it needs."""
     lf = territori.luminanza(col)
-    if territori.contrasto(lf, _media(pix, w, box)) >= obiettivo:
-        return
     x0, y0, x1, y1 = box
     interno = [pix[y * w + x] for y in range(y0, y1) for x in range(x0, x1)]
+    if _servita(interno, lf, obiettivo):
+        return
+    # the luminance each side must reach, within what a shade or a tint can
+    mete = {SCURO: max(OMBRA_MASSIMA, (lf + 0.05) / obiettivo - 0.05),
+            CHIARO: min(LUCE_MASSIMA, obiettivo * (lf + 0.05) - 0.05)}
     # the side on which the label's colour stands out more, so that the labels
     # of one colour get halos of one kind, unless the other side needs clearly
     # less (a red label on a pale territory gets a pale halo, not a dark one)
-    preferito, altro = sorted((SCURO, CHIARO), key=lambda tono: -territori.contrasto(lf, _lum(tono)))
-    t1 = _quanto(interno, lf, preferito, obiettivo)
-    t2 = _quanto(interno, lf, altro, obiettivo)
+    preferito, altro = sorted((SCURO, CHIARO), key=lambda tono: -territori.contrasto(lf, _lum_tono(tono)))
+
+    def costo(tono):
+        lt = mete[tono]
+        return sum(max(0.0, _lum(p) - lt) if tono == SCURO else max(0.0, lt - _lum(p)) for p in interno)
+
+    def riesce(tono):
+        return territori.contrasto(lf, mete[tono]) >= SOGLIA
+
     if forzato is not None:
-        t1, t2 = (t1, None) if forzato == preferito else (None, t2)
-    if t1 is None and t2 is None:
-        return
-    if t1 is not None and (t2 is None or t1 <= 1.5 * t2):
-        t, tono = t1, preferito
+        # a label at a place where another language's label has another
+        # colour: the halo goes the way every colour there can take; a
+        # label that stands out on the other side gets none of its own (the
+        # others' halo, brought no further than they need, serves it)
+        if forzato != preferito:
+            return
+        tono = forzato
+    elif riesce(preferito) and (not riesce(altro) or costo(preferito) <= 1.5 * costo(altro)):
+        tono = preferito
+    elif riesce(altro):
+        tono = altro
     else:
-        t, tono = t2, altro
-    # inside the box the full blend, outside it fading over PIUMA pixels
+        tono = max((preferito, altro), key=lambda t: territori.contrasto(lf, mete[t]))
+    lt = mete[tono]
+    # inside the box the full move, outside it fading over PIUMA pixels
     # with the distance from the box, so that the halo has soft, round edges
     for y in range(max(0, y0 - PIUMA), min(h, y1 + PIUMA)):
         for x in range(max(0, x0 - PIUMA), min(w, x1 + PIUMA)):
@@ -92,7 +181,7 @@ def _alone(pix, w, h, box, col, obiettivo, forzato=None):
             d = (dx * dx + dy * dy) ** 0.5
             quota = 1.0 if d == 0 else max(0.0, 1.0 - d / (PIUMA + 0.5))
             if quota > 0:
-                pix[y * w + x] = _mista(pix[y * w + x], tono, t * quota)
+                pix[y * w + x] = _porta(pix[y * w + x], tono, lt, quota)
 
 
 def misura(pix, w, h, etichette):
@@ -124,7 +213,7 @@ def rendi_leggibile(w, h, rgb, etichette, puri, fai_tavolozza, dopo_aloni=None):
     for posto, insieme in colori.items():
         if len(insieme) > 1:
             forzati[posto] = max((SCURO, CHIARO), key=lambda tono: min(
-                territori.contrasto(territori.luminanza(c), _lum(tono)) for c in insieme))
+                territori.contrasto(territori.luminanza(c), _lum_tono(tono)) for c in insieme))
     obiettivo = OBIETTIVO
     for giro in range(3):
         for e, box in scatole:
@@ -132,7 +221,7 @@ def rendi_leggibile(w, h, rgb, etichette, puri, fai_tavolozza, dopo_aloni=None):
         if dopo_aloni:
             dopo_aloni(pix)
         rgb = b"".join(bytes(p) for p in pix)
-        tav = fai_tavolozza(rgb, puri + [CHIARO, SCURO], 256)
+        tav = fai_tavolozza(rgb, puri, 256)
         indici = gifpiccolo.riduci(rgb, tav)
         finale = [tav[i] for i in indici]
         bassi = [(e, box) for e, box in scatole

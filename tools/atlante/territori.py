@@ -188,6 +188,17 @@ class Tavole:
         return sez, awmc
 
 
+def ragioni_dei_lati(cartella=QUI):
+    """(picture or '*', territory key) -> why that territory's straight
+    inland edges on that picture (on every picture, for '*') are right."""
+    ragioni = {}
+    for n, (foto, chiave, motivo, *_) in _righe(cartella, "lati-dritti.tsv", 3):
+        if not motivo.strip():
+            raise ValueError("lati-dritti.tsv:%d: a row without a reason" % n)
+        ragioni[(foto.strip(), chiave.strip())] = motivo.strip()
+    return ragioni
+
+
 # --- drawing a map's territories ---------------------------------------------------
 
 def _parse_poligono(testo):
@@ -223,12 +234,20 @@ class Strato:
     polity (None for land no polity claims and for legend zones), whether it
     is drawn in full or quiet tone, and where it comes from (the time slice,
     an addition, a hand-drawn polygon or a legend), for the generator's
-    account of what each picture draws."""
+    account of what each picture draws. nome names it in the reasons for
+    straight edges (lati-dritti.tsv): the polity's key, 'legend N' for a
+    legend zone, or the feature's own name where no polity claims it
+    (libero: drawn in the land colour, an outline that names nothing)."""
 
-    def __init__(self, riempimento, bordo, poligoni, chi, chiave=None, piena=False, fonte=""):
+    def __init__(self, riempimento, bordo, poligoni, chi, chiave=None, piena=False, fonte="", libero=False,
+                 a_mano=None):
         self.riempimento, self.bordo, self.poligoni, self.chi = riempimento, bordo, poligoni, chi
         self.chiave, self.piena, self.fonte = chiave, piena, fonte
         self.copre = set()
+        self.nome = chiave or chi
+        self.libero = libero
+        # per polygon: drawn by hand in the tables (True) or the boundary data's own
+        self.a_mano = list(a_mano) if a_mano is not None else [False] * len(poligoni)
 
 
 def sezione_della_carta(tav, foto, anno, sezioni, pannello=None):
@@ -266,22 +285,29 @@ def strati_della_carta(tav, foto, sezione, colori_legenda, pannello=None):
             continue
         f, b = colori(chiave)
         (piene if chiave in nominate else quiete).append(
-            Strato(f, b, pol, nome, chiave, chiave in nominate, "dati"))
+            Strato(f, b, pol, nome, chiave, chiave in nominate, "dati", libero=chiave is None))
     sopra = []
     for op, a1, a2, _ in correzioni:
         if op == "aggiungi":
             f, b = colori(a2)
-            sopra.append(Strato(f, b, _da_fonte(a1, sezione), a1, a2, a2 in nominate, "aggiunta"))
+            pol = _da_fonte(a1, sezione)
+            sopra.append(Strato(f, b, pol, a1, a2, a2 in nominate, "aggiunta",
+                                a_mano=[a1.startswith("poligono:")] * len(pol)))
         elif op == "poligono":
             f, b = colori(a1)
-            sopra.append(Strato(f, b, _parse_poligono(a2), "poligono " + a1, a1, a1 in nominate, "poligono"))
+            sopra.append(Strato(f, b, _parse_poligono(a2), "poligono " + a1, a1, a1 in nominate, "poligono",
+                                a_mano=[True]))
     zone = []
     for lab, nomi, proprio in tav.leggende_di(foto, pannello):
         if lab not in colori_legenda:
             raise ValueError("leggende.tsv: %s has no label %d" % (foto, lab))
         c = proprio or colore_di_zona(colori_legenda[lab])
-        pol = [p for x in nomi for p in _da_fonte(x, sezione)]
-        zona = Strato(c, bordo_di(c), pol, "legend %d" % lab, fonte="leggenda")
+        pol, mano = [], []
+        for x in nomi:
+            da = _da_fonte(x, sezione)
+            pol += da
+            mano += [x.startswith("poligono:")] * len(da)
+        zona = Strato(c, bordo_di(c), pol, "legend %d" % lab, fonte="leggenda", a_mano=mano)
         # the polities whose features the zone gathers: on a legend map a
         # label that names one of them stands on the zone's colour
         zona.copre = {tav.polita_di.get(x.split(":", 1)[1] if x.startswith("world_") else x) for x in nomi} - {None}
@@ -376,3 +402,51 @@ def luminanza_media(lum, w, box):
     for y in range(y0, y1):
         tot += sum(lum[y * w + x0:y * w + x1])
     return tot / ((x1 - x0) * (y1 - y0))
+
+
+# --- land that reads as sea ---------------------------------------------------------
+
+DIFFERENZA_DAL_MARE = 15.0  # CIE76 distance under which a fill reads as water
+
+
+def lab(c):
+    """CIE L*a*b* (D65) of an sRGB colour."""
+    def lin(v):
+        v /= 255.0
+        return v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4
+    r, g, b = (lin(v) for v in c)
+    xyz = ((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047,
+           0.2126 * r + 0.7152 * g + 0.0722 * b,
+           (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883)
+    fx, fy, fz = (t ** (1 / 3) if t > 0.008856 else 7.787 * t + 16 / 116 for t in xyz)
+    return 116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)
+
+
+def differenza(a, b):
+    """CIE76 colour difference."""
+    return math.dist(lab(a), lab(b))
+
+
+def colori_vicini_al_mare(tav, mare, sopra):
+    """Report lines: every polity colour (and its quieter tone) and every
+    legend zone's fill closer to the sea than DIFFERENZA_DAL_MARE, then a
+    summary line."""
+    vicini = []
+    for chiave, c in sorted(tav.colore.items()):
+        for nome, tono in ((chiave, c), (chiave + " (quiet)", miscela(c, TERRA, QUIETE))):
+            d = differenza(tono, mare)
+            if d < DIFFERENZA_DAL_MARE:
+                vicini.append("    %s %s: %.1f" % (nome, esadecimale(tono), d))
+    zone = 0
+    for foto, righe in sorted(tav.leggende.items()):
+        colori = {e[2]: e[7] for e in sopra.get(foto.split(":")[0], []) if e[0] == "inglese"}
+        for lab_, _, proprio in righe:
+            if lab_ not in colori and not proprio:
+                continue
+            c = proprio or colore_di_zona(colori[lab_])
+            zone += 1
+            d = differenza(c, mare)
+            if d < DIFFERENZA_DAL_MARE:
+                vicini.append("    %s legend %d %s: %.1f" % (foto, lab_, esadecimale(c), d))
+    return ["fills within %.0f dE (CIE76) of the sea, of %d polity colours and %d legend zones: %d" % (
+        DIFFERENZA_DAL_MARE, len(tav.colore), zone, len(vicini))] + vicini
