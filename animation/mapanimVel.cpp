@@ -9,6 +9,7 @@
 #include "music/FMMediaVel.h"
 #include "toolkit/Casuale.h"
 #include "toolkit/Figure.h"
+#include "toolkit/MisureFigure.h"
 #include "toolkit/Processo.h"
 #include "toolkit/Registro.h"
 
@@ -327,6 +328,7 @@ void mapanimVel::progetta() {
     // Not stretched: the frame picture takes the size of the picture it shows.
     Image1.Move(720, 1200, 8055, 4815);
     Image1.setStretch(false);
+    Image1.setRiquadro(forma::misure::Carta);
 
     etichetta(Label1, 9840, 3120, 1575, 495, "Date");
     Label1.setBackStyle(vbTransparent);
@@ -381,6 +383,7 @@ void mapanimVel::progetta() {
 
     Image3.Move(6720, 7080, 1275, 645);
     Image3.setStretch(false);
+    Image3.setRiquadro(forma::misure::Altoparlanti);
     Image3.setPicture(altoparlantiProgetto());
     etichetta(Label6, 6720, 7080, 615, 615, "");
     Label6.setBackStyle(vbTransparent);

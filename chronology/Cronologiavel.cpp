@@ -11,6 +11,7 @@
 #include "toolkit/Cursori.h"
 #include "toolkit/FigureCondivise.h"
 #include "toolkit/Messaggi.h"
+#include "toolkit/MisureFigure.h"
 #include "toolkit/Processo.h"
 #include "toolkit/ProssimoFotogramma.h"
 #include "toolkit/Registro.h"
@@ -101,6 +102,7 @@ void Cronologiavel::progetta() {
         forma::Image& im = *Image1[static_cast<std::size_t>(i)];
         im.setLeft(0);
         im.setBorderStyle(1);
+        im.setRiquadro(forma::misure::Miniatura);
         im.setCursor(CursoreLibro(i % 4));
         forma::Label& l = *Label1[static_cast<std::size_t>(i)];
         const bool pari = i % 2 == 0;

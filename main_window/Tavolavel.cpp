@@ -12,6 +12,7 @@
 #include "toolkit/Casuale.h"
 #include "toolkit/Cursori.h"
 #include "toolkit/FigureCondivise.h"
+#include "toolkit/MisureFigure.h"
 #include "toolkit/Registro.h"
 
 using namespace ModtavolaVel;
@@ -128,6 +129,7 @@ void Tavolavel::progetta() {
     etichetta(LabING, 480, 720, 615, 495, vbTransparent, "");
 
     Image4.Move(480, 720, 2715, 510);
+    Image4.setRiquadro(forma::misure::Bandiere);
     Image4.setPicture(forma::LoadPicture(QStringLiteral("atlante\\linguaing.gif")));
 
     etichetta(LabAc, 1200, 5980, 10600, 330, vbOpaque, "");
@@ -211,8 +213,11 @@ void Tavolavel::progetta() {
     LabCristo.setAlignment(vbCenter);
 
     Image2.Move(120, 2280, 3495, 3060);
+    Image2.setRiquadro(forma::misure::Inserto);
     Image1.Move(3720, 240, 7815, 5055);
+    Image1.setRiquadro(forma::misure::Carta);
     Image5.Move(360, 6960, 1275, 855);
+    Image5.setRiquadro(forma::misure::Collegamenti);
     Image5.setPicture(forma::LoadPicture(QStringLiteral("atlante\\collegamenti.gif")));
     Image5.setCursor(forma::CursoreMano());
 

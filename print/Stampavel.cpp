@@ -10,6 +10,7 @@
 #include "toolkit/Appunti.h"
 #include "toolkit/Caratteri.h"
 #include "toolkit/Messaggi.h"
+#include "toolkit/MisureFigure.h"
 #include "toolkit/Processo.h"
 #include "toolkit/Registro.h"
 #include "toolkit/Stampante.h"
@@ -125,6 +126,7 @@ void Stampavel::progetta() {
 
     Image1.Move(3720, 240, 7815, 5055);
     Image1.setStretch(false);
+    Image1.setRiquadro(forma::misure::Carta);
 
     // Stacking order, bottom first: picture, labels, description, buttons.
     Image1.raise();

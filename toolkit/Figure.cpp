@@ -1,5 +1,6 @@
 #include "toolkit/Figure.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -7,8 +8,12 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <optional>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "toolkit/GifSemplice.h"
 #include "toolkit/Percorsi.h"
@@ -17,15 +22,18 @@ namespace forma {
 
 namespace {
 
-// The atlas's largest picture is a map of at most 560 x 337 pixels. A file that
-// claims more than this on a side is damaged (a few bytes of GIF can claim
-// 5600 x 5600 and decode into 125 MB): it is refused from its header, before
-// any pixel is decoded. The bound does not follow the screen, so the same
+// The atlas's largest pictures are its maps, at most 560 x 337 pixels. A
+// file that claims far more than this on a side is damaged (a few bytes of
+// GIF can claim 5600 x 5600 and decode into 125 MB): it is refused from its
+// header, before any pixel is decoded. The bound does not follow the screen, so the same
 // file loads, or not, on every screen.
 constexpr int kLatoMassimo = 4096;
 // Should a reader not know the size before decoding, it still may not hold
 // more than such a picture (4096 x 4096 at 4 bytes a pixel).
 constexpr int kMegabyteMassimi = 64;
+// No picture file of the atlas reaches 100 KB; a file over 16 MB is not one
+// of its pictures, and is not read at all.
+constexpr qint64 kByteMassimi = 16 * 1024 * 1024;
 
 // Qt's image readers write warnings of their own ("Corrupt JPEG data: ...")
 // on every load of a damaged file. While a picture is read they are taken
@@ -70,42 +78,97 @@ void segnala(const QString& locale, const QString& causa) {
     std::fprintf(stderr, "cartaviva: picture %s: %s\n", qPrintable(locale), qPrintable(causa));
 }
 
+// What kind of thing a path names, when it is not a regular file.
+QString tipoNonFile(mode_t modo) {
+    if (S_ISFIFO(modo)) return QStringLiteral("a FIFO");
+    if (S_ISSOCK(modo)) return QStringLiteral("a socket");
+    if (S_ISCHR(modo)) return QStringLiteral("a character device");
+    if (S_ISBLK(modo)) return QStringLiteral("a block device");
+    return QStringLiteral("not a regular file");
+}
+
+// The picture's size as Qt's reader finds it in the header (for a GIF, in
+// the descriptors up to its first image, skipping the pixel data), before
+// the body is read. Invalid when the header says nothing; the reader's
+// allocation limit still holds then.
+QSize misuraDallIntestazione(QFile& file) {
+    QImageReader lettore(&file);
+    const QSize misura = lettore.size();
+    file.seek(0);
+    return misura;
+}
+
 }  // namespace
+
+void SegnalaFigura(const QString& percorso, const QString& causa) { segnala(PercorsoLocale(percorso), causa); }
 
 Picture LoadPicture(const QString& percorso) {
     auto figura = std::make_shared<Figura>();
     figura->origine = percorso;
     if (percorso.isEmpty()) return figura;
 
+    // The kind and size of what the path names come first, from stat: a FIFO
+    // or a device is never opened (opening a FIFO waits for a writer, reading
+    // /dev/zero never ends), and a file larger than any picture is never read.
     const QString locale = PercorsoLocale(percorso);
-    const QFileInfo info(locale);
-    if (!info.exists()) {
-        segnala(locale, QStringLiteral("missing (no such file), shown empty"));
+    const QByteArray nomeLocale = QFile::encodeName(locale);
+    struct stat stato {};
+    if (::stat(nomeLocale.constData(), &stato) != 0) {
+        if (errno == ENOENT)
+            segnala(locale, QStringLiteral("missing (no such file), shown empty"));
+        else
+            segnala(locale, QStringLiteral("cannot be read (%1), shown empty").arg(QString::fromLocal8Bit(std::strerror(errno))));
         return figura;
     }
-    if (info.isDir()) {
+    if (S_ISDIR(stato.st_mode)) {
         segnala(locale, QStringLiteral("is a folder, not a picture file; shown empty"));
         return figura;
     }
-    QFile file(locale);
-    if (!file.open(QIODevice::ReadOnly)) {
+    auto nonFile = [&](mode_t modo) {
+        segnala(locale, QStringLiteral("cannot be read (%1, not a picture file), shown empty").arg(tipoNonFile(modo)));
+    };
+    auto troppiByte = [&](qint64 byte) {
+        segnala(locale, QStringLiteral("too large a file (%1 bytes, at most %2 MB), not read, shown empty")
+                            .arg(byte)
+                            .arg(kByteMassimi / (1024 * 1024)));
+    };
+    if (!S_ISREG(stato.st_mode)) {
+        nonFile(stato.st_mode);
+        return figura;
+    }
+    if (stato.st_size > kByteMassimi) {
+        troppiByte(stato.st_size);
+        return figura;
+    }
+    // Opened without waiting, and looked at again through the open file: the
+    // path may have been replaced in between.
+    const int descrittore = ::open(nomeLocale.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descrittore < 0) {
+        segnala(locale, QStringLiteral("cannot be read (%1), shown empty").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return figura;
+    }
+    QFile file;
+    if (!file.open(descrittore, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descrittore);
         segnala(locale, QStringLiteral("cannot be read (%1), shown empty").arg(file.errorString()));
         return figura;
     }
-
-    // The atlas's own pictures are plain GIFs: decoded here at once; any
-    // other file goes through Qt's readers below, which also explain faults.
-    const QByteArray dati = file.readAll();
-    if (std::optional<QImage> semplice = DecodificaGifSemplice(dati, kLatoMassimo)) {
-        figura->immagine = std::move(*semplice);
+    if (::fstat(descrittore, &stato) != 0) {
+        segnala(locale, QStringLiteral("cannot be read (%1), shown empty").arg(QString::fromLocal8Bit(std::strerror(errno))));
         return figura;
     }
-    file.seek(0);
+    if (!S_ISREG(stato.st_mode)) {
+        nonFile(stato.st_mode);
+        return figura;
+    }
+    if (stato.st_size > kByteMassimi) {
+        troppiByte(stato.st_size);
+        return figura;
+    }
 
-    AvvisiDelLettore avvisi;
-    QImageReader lettore(&file);
-    lettore.setAllocationLimit(kMegabyteMassimi);
-    const QSize misura = lettore.size();
+    // The size from the header, before the body is read or decoded: a few
+    // bytes of GIF can claim 5600 x 5600 and decode into 125 MB.
+    const QSize misura = misuraDallIntestazione(file);
     if (misura.width() > kLatoMassimo || misura.height() > kLatoMassimo) {
         segnala(locale, QStringLiteral("too large (%1 x %2 pixels, at most %3 x %3), not decoded, shown empty")
                             .arg(misura.width())
@@ -113,6 +176,27 @@ Picture LoadPicture(const QString& percorso) {
                             .arg(kLatoMassimo));
         return figura;
     }
+    // At most the bound, even from a file that grows while it is read.
+    const QByteArray dati = file.read(kByteMassimi + 1);
+    if (dati.size() > kByteMassimi) {
+        troppiByte(dati.size());
+        return figura;
+    }
+
+    // The atlas's own pictures are plain GIFs: decoded here at once; any
+    // other file goes through Qt's readers below, which also explain faults.
+    bool tronca = false;
+    if (std::optional<QImage> semplice = DecodificaGifSemplice(dati, kLatoMassimo, &tronca)) {
+        figura->immagine = std::move(*semplice);
+        return figura;
+    }
+
+    AvvisiDelLettore avvisi;
+    QBuffer memoria;
+    memoria.setData(dati);
+    memoria.open(QIODevice::ReadOnly);
+    QImageReader lettore(&memoria);
+    lettore.setAllocationLimit(kMegabyteMassimi);
     QImage immagine = lettore.read();
     if (immagine.isNull()) {
         QString causa = lettore.errorString();
@@ -120,11 +204,13 @@ Picture LoadPicture(const QString& percorso) {
         segnala(locale, QStringLiteral("corrupt or not a picture (%1), shown empty").arg(causa));
         return figura;
     }
-    // A picture cut short decodes as far as its data go, the rest grey: it
-    // shows so, and the reader's complaint is said once.
-    if (!avvisi.avvisi().isEmpty())
-        segnala(locale, QStringLiteral("damaged (%1), shown as far as it could be read")
-                            .arg(avvisi.avvisi().join(QStringLiteral("; "))));
+    // A picture cut short decodes as far as its data go, the rest dark: it
+    // shows so, and what is wrong is said once. Qt's GIF reader says nothing
+    // of a GIF cut short; the quick decoder knows.
+    QStringList danni = avvisi.avvisi();
+    if (tronca) danni.prepend(QStringLiteral("its picture data end before the last pixel"));
+    if (!danni.isEmpty())
+        segnala(locale, QStringLiteral("damaged (%1), shown as far as it could be read").arg(danni.join(QStringLiteral("; "))));
     figura->immagine = std::move(immagine);
     return figura;
 }

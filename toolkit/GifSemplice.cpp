@@ -40,10 +40,17 @@ bool saltaSottoblocchi(Lettore& l) {
 
 }  // namespace
 
-std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo) {
+std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo, bool* tronca) {
+    if (tronca) *tronca = false;
+    // The data end before the last pixel in a file plain so far.
+    auto finita = [tronca]() -> std::optional<QImage> {
+        if (tronca) *tronca = true;
+        return std::nullopt;
+    };
     Lettore l(dati);
-    if (!l.resta(13)) return std::nullopt;
+    if (!l.resta(6)) return std::nullopt;
     if (std::memcmp(l.qui(), "GIF87a", 6) != 0 && std::memcmp(l.qui(), "GIF89a", 6) != 0) return std::nullopt;
+    if (!l.resta(13)) return finita();
     l.salta(6);
     const int larghezza = l.parola();
     const int altezza = l.parola();
@@ -55,7 +62,7 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
     int colori = 0;
     auto leggiTavolozza = [&](int campiTavolozza) {
         colori = 2 << (campiTavolozza & 7);
-        if (!l.resta(3 * colori)) return false;
+        if (!l.resta(3 * colori)) return false;  // the data end in it
         for (int c = 0; c < colori; ++c) {
             const int r = l.byte();
             const int g = l.byte();
@@ -64,26 +71,37 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
         }
         return true;
     };
-    if ((campi & 0x80) && !leggiTavolozza(campi)) return std::nullopt;
+    if ((campi & 0x80) && !leggiTavolozza(campi)) return finita();
 
-    // Extensions up to the first image; a transparent colour is left to Qt.
+    // Extensions up to the first image, of the three kinds that Qt's reader
+    // skips as this loop does; a transparent colour is left to Qt.
     for (;;) {
-        if (!l.resta(1)) return std::nullopt;
+        if (!l.resta(1)) return finita();
         const int introduttore = l.byte();
         if (introduttore == 0x2C) break;
-        if (introduttore != 0x21 || !l.resta(1)) return std::nullopt;
+        if (introduttore != 0x21) return std::nullopt;
+        if (!l.resta(1)) return finita();
         const int etichetta = l.byte();
         if (etichetta == 0xF9) {
-            if (!l.resta(2)) return std::nullopt;
-            const int k = l.byte();
-            if (k < 4 || !l.resta(k)) return std::nullopt;
+            if (!l.resta(1)) return finita();
+            if (l.byte() != 4) return std::nullopt;
+            if (!l.resta(4)) return finita();
             if (l.qui()[0] & 0x01) return std::nullopt;
-            l.salta(k);
+            l.salta(4);
+        } else if (etichetta == 0xFF) {
+            // Qt's reader takes the first byte for the length of the name
+            // and reads on from there: only the named form reads alike.
+            if (!l.resta(1)) return finita();
+            if (l.byte() != 11) return std::nullopt;
+            if (!l.resta(11)) return finita();
+            l.salta(11);
+        } else if (etichetta != 0xFE) {
+            return std::nullopt;
         }
-        if (!saltaSottoblocchi(l)) return std::nullopt;
+        if (!saltaSottoblocchi(l)) return finita();
     }
 
-    if (!l.resta(9)) return std::nullopt;
+    if (!l.resta(9)) return finita();
     const int sinistra = l.parola();
     const int alto = l.parola();
     const int w = l.parola();
@@ -91,10 +109,10 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
     const int campiImmagine = l.byte();
     if (sinistra != 0 || alto != 0 || w != larghezza || h != altezza) return std::nullopt;
     if (campiImmagine & 0x40) return std::nullopt;  // interlaced
-    if ((campiImmagine & 0x80) && !leggiTavolozza(campiImmagine)) return std::nullopt;
+    if ((campiImmagine & 0x80) && !leggiTavolozza(campiImmagine)) return finita();
     if (colori == 0) return std::nullopt;
 
-    if (!l.resta(1)) return std::nullopt;
+    if (!l.resta(1)) return finita();
     const int minimo = l.byte();
     if (minimo < 2 || minimo > 8) return std::nullopt;
 
@@ -122,12 +140,14 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
     std::uint32_t bit = 0;
     int nBit = 0;
     int blocco = 0;
-    while (scritti < totale) {
+    // The next code, or none where the data end: the file, or the image's
+    // sub-blocks (their terminator is then read).
+    auto prossimoCodice = [&]() -> std::optional<int> {
         while (nBit < ampiezza) {
             if (blocco == 0) {
                 if (!l.resta(1)) return std::nullopt;
                 blocco = l.byte();
-                if (blocco == 0) return std::nullopt;  // data ended before the picture did
+                if (blocco == 0) return std::nullopt;
             }
             if (!l.resta(1)) return std::nullopt;
             bit |= static_cast<std::uint32_t>(l.byte()) << nBit;
@@ -137,6 +157,12 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
         const int codice = static_cast<int>(bit & ((1u << ampiezza) - 1));
         bit >>= ampiezza;
         nBit -= ampiezza;
+        return codice;
+    };
+    while (scritti < totale) {
+        const std::optional<int> letto = prossimoCodice();
+        if (!letto) return finita();
+        const int codice = *letto;
 
         if (codice == pulisci) {
             ampiezza = minimo + 1;
@@ -144,7 +170,7 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
             precedente = -1;
             continue;
         }
-        if (codice == fine) return std::nullopt;
+        if (codice == fine) return finita();
         const qint64 qui = scritti;
         if (codice < pulisci) {
             // Every index of the picture is first written here; the codes
@@ -186,6 +212,20 @@ std::optional<QImage> DecodificaGifSemplice(QByteArrayView dati, int latoMassimo
         lunghezzaPrecedente = static_cast<int>(scritti - qui);
         precedente = codice;
     }
+
+    // After the last pixel Qt's reader goes on decoding up to the end code,
+    // and may refuse the whole file over what it finds. Taken here: the end
+    // code; zero bits that fill the last byte, where the image's sub-blocks
+    // (or the file) end with it; the end of the data before a whole code.
+    auto finisceQui = [&]() {
+        const bool restoZero = (bit & ((1u << nBit) - 1)) == 0;
+        if (nBit >= ampiezza && static_cast<int>(bit & ((1u << ampiezza) - 1)) == fine) return true;
+        if (restoZero && blocco == 0 && (!l.resta(1) || l.qui()[0] == 0)) return true;
+        if (nBit >= ampiezza) return false;
+        const std::optional<int> dopo = prossimoCodice();
+        return !dopo || *dopo == fine;
+    };
+    if (!finisceQui()) return std::nullopt;
 
     QImage immagine(larghezza, altezza, QImage::Format_RGB32);
     if (immagine.isNull()) return std::nullopt;

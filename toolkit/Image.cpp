@@ -25,12 +25,29 @@ void Image::setBorderStyle(int b) {
     update();
 }
 
+void Image::setRiquadro(QSize pixel) {
+    riquadro_ = pixel;
+    adattaDimensioni();
+    update();
+}
+
 void Image::adattaDimensioni() {
-    // Not stretched, the control takes the size of its picture; an empty
-    // picture leaves the size as it was.
+    // Not stretched, the control takes the size of its picture, up to its
+    // room; an empty picture leaves the size as it was.
     if (stretch_ || figura_->immagine.isNull()) return;
+    QSize misura = figura_->immagine.size();
+    if (riquadro_.isValid() && (misura.width() > riquadro_.width() || misura.height() > riquadro_.height())) {
+        if (!figura_->origine.isEmpty())
+            SegnalaFigura(figura_->origine,
+                          QStringLiteral("larger than its place (%1 x %2 pixels, room for %3 x %4), shown cut to it")
+                              .arg(misura.width())
+                              .arg(misura.height())
+                              .arg(riquadro_.width())
+                              .arg(riquadro_.height()));
+        misura = misura.boundedTo(riquadro_);
+    }
     const int b = bordo_ ? 2 : 0;
-    impostaDimensioniPixel(figura_->immagine.width() + b, figura_->immagine.height() + b);
+    impostaDimensioniPixel(misura.width() + b, misura.height() + b);
 }
 
 void Image::paintEvent(QPaintEvent*) {

@@ -23,6 +23,7 @@
 #include <limits>
 #include <map>
 #include <mutex>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -46,7 +47,7 @@ std::atomic<bool> caricamentoTrattenuto{false};
 std::mutex condivisi;
 QString uscitaScelta;
 bool dettoSenzaAudio = false;
-bool dettoSenzaSoundFont = false;
+std::set<QString> soundFontDetti;  // said once each
 bool dettoSenzaSintetizzatore = false;
 
 void scrivi(const QString& riga) {
@@ -105,6 +106,7 @@ struct Libreria {
 };
 
 void silenziaLog(const Libreria& fs);
+void deviaLogGLib(void* libreria);
 
 std::mutex mutexLibreria;
 QString nomeLibreria = QStringLiteral(CARTAVIVA_LIBRERIA_SINTETIZZATORE);
@@ -135,6 +137,7 @@ const Libreria* apriLibreria() {
         return nullptr;
     }
     silenziaLog(*funzioni);
+    deviaLogGLib(libreria);
     voce->second = std::move(funzioni);
     return voce->second.get();
 }
@@ -150,8 +153,42 @@ void silenziaLog(const Libreria& fs) {
         fs.fluid_set_log_function(livello, logSintetizzatore, nullptr);
 }
 
+// The synthesizer reads some instrument formats through a GLib-based
+// library, which writes its own complaints about a damaged file straight to
+// stderr ("** CRITICAL **: ipatch_..."), past the synthesizer's log. While
+// a SoundFont loads on a control's thread, GLib's messages from that thread
+// are taken here, and the control says in its own line what went wrong;
+// from any other thread, or at any other time, they go on as before. GLib
+// comes with the synthesizer's library, and is looked up through it.
+using GestoreGLib = void (*)(const char* dominio, int livello, const char* messaggio, void* dati);
+using ImpostaGestoreGLib = GestoreGLib (*)(GestoreGLib gestore, void* dati);
+thread_local bool caricandoSoundFont = false;
+std::atomic<GestoreGLib> gestoreGLibPrecedente{nullptr};
+
+void gestoreGLib(const char* dominio, int livello, const char* messaggio, void* dati) {
+    if (caricandoSoundFont) return;
+    if (GestoreGLib precedente = gestoreGLibPrecedente.load()) precedente(dominio, livello, messaggio, dati);
+}
+
+void deviaLogGLib(void* libreria) {
+    static std::once_flag fatto;
+    std::call_once(fatto, [libreria] {
+        auto imposta = reinterpret_cast<ImpostaGestoreGLib>(dlsym(libreria, "g_log_set_default_handler"));
+        if (!imposta) return;
+        gestoreGLibPrecedente = imposta(gestoreGLib, nullptr);
+    });
+}
+
+// The SoundFont named by a test (empty: the distribution's).
+std::mutex mutexSoundFont;
+QString soundFontScelto;
+
 // The General MIDI SoundFonts of the distribution, where their packages put them.
 QString trovaSoundFont() {
+    {
+        std::lock_guard<std::mutex> blocco(mutexSoundFont);
+        if (!soundFontScelto.isEmpty()) return soundFontScelto;
+    }
     static const char* const candidati[] = {
         "/usr/share/sounds/sf2/default-GM.sf2",    "/usr/share/sounds/sf3/default-GM.sf3",
         "/usr/share/sounds/sf2/FluidR3_GM.sf2",    "/usr/share/sounds/sf2/TimGM6mb.sf2",
@@ -455,12 +492,17 @@ struct MMControl::Motore {
         const QString file = trovaSoundFont();
         // No preset is selected yet: the channels take only the instruments
         // of the track that plays.
-        if (!file.isEmpty()) soundFont = fs->fluid_synth_sfload(sintetizzatore, QFile::encodeName(file).constData(), 0);
-        if (soundFont == FLUID_FAILED)
-            scriviUnaVolta(dettoSenzaSoundFont,
-                           file.isEmpty()
-                               ? QStringLiteral("no General MIDI SoundFont in /usr/share/sounds/sf2, music plays silently")
-                               : QStringLiteral("cannot load the SoundFont %1, music plays silently").arg(file));
+        if (!file.isEmpty()) {
+            caricandoSoundFont = true;
+            soundFont = fs->fluid_synth_sfload(sintetizzatore, QFile::encodeName(file).constData(), 0);
+            caricandoSoundFont = false;
+        }
+        if (soundFont == FLUID_FAILED && [&] {
+                std::lock_guard<std::mutex> blocco(condivisi);
+                return soundFontDetti.insert(file).second;
+            }())
+            scrivi(file.isEmpty() ? QStringLiteral("no General MIDI SoundFont in /usr/share/sounds/sf2, no music")
+                                  : QStringLiteral("SoundFont %1 cannot be read, no music").arg(file));
         return true;
     }
 
@@ -671,6 +713,11 @@ void MMControl::setRenderSpeed(double fattore) { velocitaResa = fattore > 0 ? fa
 void MMControl::setTrackLimit(int millisecondi) { limiteBrano = std::max(millisecondi, 1); }
 
 void MMControl::setLoadingHeld(bool trattenuto) { caricamentoTrattenuto = trattenuto; }
+
+void MMControl::setSoundFont(const QString& file) {
+    std::lock_guard<std::mutex> blocco(mutexSoundFont);
+    soundFontScelto = file;
+}
 
 void MMControl::setSynthLibrary(const QString& file) {
     std::lock_guard<std::mutex> blocco(mutexLibreria);

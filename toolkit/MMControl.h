@@ -106,6 +106,12 @@ public:
     // not there.
     static void setSynthLibrary(const QString& file);
 
+    // The SoundFont that the synthesizers made from now on load (empty: the
+    // first General MIDI SoundFont of the distribution); tests name a
+    // damaged one. One that cannot be read is said once on stderr, in one
+    // line, and the tracks then play silently.
+    static void setSoundFont(const QString& file);
+
 private:
     struct Motore;
 

@@ -7,6 +7,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
+#include <initializer_list>
+#include <vector>
 
 #include "toolkit/Figure.h"
 #include "toolkit/GifSemplice.h"
@@ -127,6 +129,103 @@ TEST(GifSemplice, UnIndiceFuoriTavolozzaLoLasciaAQt) {
     EXPECT_EQ(buona->pixel(3, 0), qRgb(0, 0, 0));
     EXPECT_FALSE(DecodificaGifSemplice(gif(3, 0), 4096));
     EXPECT_FALSE(DecodificaGifSemplice(gif(0, 2), 4096));
+}
+
+// Four pixels in a palette of two colours, codes of three bits; what comes
+// before the image and the codes are the fixture's.
+QByteArray quattroPixel(const QByteArray& primaDellImmagine, std::initializer_list<unsigned> codici) {
+    unsigned long long bit = 0;
+    int n = 0;
+    for (unsigned c : codici) {
+        bit |= static_cast<unsigned long long>(c) << n;
+        n += 3;
+    }
+    QByteArray dati;
+    for (int i = 0; i < (n + 7) / 8; ++i) dati += static_cast<char>((bit >> (8 * i)) & 0xFF);
+    QByteArray d("GIF89a\x04\x00\x01\x00\x80\x00\x00", 13);
+    d += QByteArray("\x00\x00\x00\xFF\xFF\xFF", 6);
+    d += primaDellImmagine;
+    d += QByteArray("\x2C\x00\x00\x00\x00\x04\x00\x01\x00\x00\x02", 11);
+    d += static_cast<char>(dati.size());
+    d += dati;
+    d += QByteArray("\x00\x3B", 2);
+    return d;
+}
+
+// Wherever the decoder takes a file, its pixels are Qt's: on every GIF of
+// the atlas, and on fixtures of each way a file can leave the plain form.
+TEST(GifSemplice, DoveDecodificaDaIPixelDiQt) {
+    struct Caso {
+        QString nome;
+        QByteArray dati;
+    };
+    std::vector<Caso> casi;
+    for (const QString& percorso : gifDellAtlante()) casi.push_back({percorso, leggi(percorso)});
+    // clear, white, black, the two again, end
+    casi.push_back({QStringLiteral("plain"), quattroPixel({}, {4, 1, 0, 6, 5})});
+    casi.push_back({QStringLiteral("comment"), quattroPixel(QByteArray("\x21\xFE\x03" "abc\x00", 7), {4, 1, 0, 6, 5})});
+    casi.push_back({QStringLiteral("named application extension"),
+                    quattroPixel(QByteArray("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19), {4, 1, 0, 6, 5})});
+    // An application extension whose first sub-block is empty: Qt's reader
+    // takes the next byte for a length.
+    casi.push_back({QStringLiteral("R1 empty application block"), quattroPixel(QByteArray("\x21\xFF\x00", 3), {4, 1, 0, 6, 5})});
+    // Codes after the last pixel, before the end code; Qt's reader refuses
+    // such a file when more data follow in the file.
+    QByteArray r2 = quattroPixel({}, {4, 1, 0, 6, 7, 7, 7, 5});
+    casi.push_back({QStringLiteral("R2 codes after the last pixel, small"), r2});
+    casi.push_back({QStringLiteral("R2 codes after the last pixel, 4 KB after"), r2 + QByteArray(5000, '\0')});
+    // Zero bits filling the last byte, no end code.
+    casi.push_back({QStringLiteral("no end code"), quattroPixel({}, {4, 1, 0, 6})});
+    const QByteArray mappa = leggi(QStringLiteral(CARTAVIVA_DATI "/atlante/5000bac.gif"));
+    casi.push_back({QStringLiteral("map cut at two thirds"), mappa.left(mappa.size() * 2 / 3)});
+    casi.push_back({QStringLiteral("map cut in its palette"), mappa.left(200)});
+
+    int prese = 0;
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome.toStdString());
+        bool tronca = false;
+        const std::optional<QImage> nostra = DecodificaGifSemplice(caso.dati, 4096, &tronca);
+        if (!nostra) continue;
+        ++prese;
+        EXPECT_FALSE(tronca);
+        const QImage qt = diQt(caso.dati);
+        ASSERT_FALSE(qt.isNull()) << "Qt's reader refuses what the decoder took";
+        EXPECT_EQ(nostra->format(), qt.format());
+        EXPECT_TRUE(*nostra == qt) << "pixels differ from Qt's reader";
+    }
+    EXPECT_GT(prese, 350);
+}
+
+// Where the data end before the last pixel, the decoder leaves the file to
+// Qt's reader and says so; a whole file is not taken for one cut short.
+TEST(GifSemplice, SaQuandoIDatiFinisconoPrimaDellUltimoPixel) {
+    const QByteArray mappa = leggi(QStringLiteral(CARTAVIVA_DATI "/atlante/5000bac.gif"));
+    struct Caso {
+        const char* nome;
+        QByteArray dati;
+        bool tronca;
+    };
+    const std::vector<Caso> casi = {
+        {"whole", mappa, false},
+        {"cut in the palette", mappa.left(200), true},
+        {"cut in the pixels", mappa.left(mappa.size() / 2), true},
+        {"end code before the last pixel", quattroPixel({}, {4, 1, 5}), true},
+        {"not a GIF", QByteArray("\x89PNG\r\n\x1a\n0000000000", 18), false},
+        {"interlaced", [&] {
+             QByteArray d = quattroPixel({}, {4, 1, 0, 6, 5});
+             d[19 + 9] = char(0x40);
+             return d;
+         }(), false},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        bool tronca = !caso.tronca;
+        const std::optional<QImage> nostra = DecodificaGifSemplice(caso.dati, 4096, &tronca);
+        EXPECT_EQ(tronca, caso.tronca);
+        if (caso.tronca) {
+            EXPECT_FALSE(nostra);
+        }
+    }
 }
 
 // Through the atlas's loader: a damaged map shows what Qt's reader makes of

@@ -562,6 +562,60 @@ TEST_F(MMControlTest, SenzaLaLibreriaDelSintetizzatore) {
     EXPECT_EQ(controllo.Mode(), MMControl::ModoFermo);
 }
 
+// A SoundFont that cannot be read: the tracks still play to their end, in
+// silence, and stderr holds one line of ours, not the complaints of the
+// libraries the synthesizer reads instrument files with.
+struct SoundFontGuasto {
+    const char* nome;
+    QByteArray (*contenuto)();
+};
+
+std::ostream& operator<<(std::ostream& os, const SoundFontGuasto& c) { return os << c.nome; }
+
+class SoundFontIlleggibile : public MMControlTest, public ::testing::WithParamInterface<SoundFontGuasto> {
+protected:
+    void TearDown() override {
+        MMControl::setSoundFont(QString());
+        MMControlTest::TearDown();
+    }
+};
+
+TEST_P(SoundFontIlleggibile, UnaRigaNostraEIBraniFinisconoInSilenzio) {
+    const QString file = cartella.filePath(QStringLiteral("guasto.sf2"));
+    scrivi(file, GetParam().contenuto());
+    MMControl::setSoundFont(file);
+    testing::internal::CaptureStderr();
+    for (int volta = 1; volta <= 2; ++volta) {
+        MMControl controllo;
+        FineBrano fine(controllo);
+        controllo.setFileName(breve);
+        controllo.setCommand(QStringLiteral("Open"));
+        controllo.setCommand(QStringLiteral("Play"));
+        EXPECT_TRUE(attendi([&] { return fine.eventi == 1; }, 5000)) << volta;
+        EXPECT_LT(controllo.Level(), 1e-3);
+    }
+    const std::string errori = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(righe(errori), 1) << errori;
+    EXPECT_NE(errori.find("MMControl: SoundFont " + file.toStdString() + " cannot be read, no music"), std::string::npos)
+        << errori;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, SoundFontIlleggibile,
+    ::testing::Values(SoundFontGuasto{"vuoto", [] { return QByteArray(); }},
+                      SoundFontGuasto{"testo", [] { return QByteArray("not a SoundFont at all\n"); }},
+                      SoundFontGuasto{"rumore",
+                                      [] {
+                                          QByteArray d(4096, Qt::Uninitialized);
+                                          for (qsizetype i = 0; i < d.size(); ++i) d[i] = char((i * 7919 + 13) % 251);
+                                          return d;
+                                      }},
+                      // A RIFF file of another form, and a SoundFont cut after its header.
+                      SoundFontGuasto{"altroRiff", [] { return QByteArray("RIFF\x20\x00\x00\x00WAVEfmt \x10\x00\x00\x00", 20); }},
+                      SoundFontGuasto{"sfbkTroncato",
+                                      [] { return QByteArray("RIFF\x00\x10\x00\x00sfbkLIST\x04\x01\x00\x00INFO", 24); }}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
 // A failed Open after a good track leaves the device closed, not finished;
 // the next Open of a good file works again.
 TEST_F(MMControlTest, OpenFallitoDopoUnBrano) {

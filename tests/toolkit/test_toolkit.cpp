@@ -9,7 +9,9 @@
 #include <QTest>
 #include <algorithm>
 #include <cstring>
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -129,6 +131,8 @@ TEST_P(FiguraGuasta, SiSegnalaUnaVoltaSolaConLaSuaCausa) {
     if (std::string(caso.nome) == "illeggibile" && ::geteuid() == 0)
         GTEST_SKIP() << "run as root, every file can be read";
 
+    rusage prima{};
+    ::getrusage(RUSAGE_SELF, &prima);
     ::testing::internal::CaptureStderr();
     for (int i = 0; i < 25; ++i) {
         forma::Picture p = forma::LoadPicture(QStringLiteral("atlante\\x.gif"));
@@ -140,6 +144,11 @@ TEST_P(FiguraGuasta, SiSegnalaUnaVoltaSolaConLaSuaCausa) {
     EXPECT_NE(err.find("atlante/x.gif"), std::string::npos) << err;
     EXPECT_NE(err.find(caso.causa), std::string::npos) << err;
     EXPECT_EQ(err.find("File not found"), std::string::npos) << err;
+    // Read within a bound: the process grew by far less than the 64 MB of
+    // the largest fixture (ru_maxrss is in kilobytes).
+    rusage dopo{};
+    ::getrusage(RUSAGE_SELF, &dopo);
+    EXPECT_LT(dopo.ru_maxrss - prima.ru_maxrss, 24 * 1024);
 }
 
 // A JPEG cut off halfway through its pixel data: it decodes, the lower part
@@ -194,6 +203,34 @@ INSTANTIATE_TEST_SUITE_P(
                        ::close(presa);
                    },
                    "cannot be read", true},
+        // Never opened: a FIFO (opening it would wait for a writer for
+        // good) and a link to a device that never ends.
+        FileGuasto{"fifo",
+                   [](const prova::CartellaDiLavoro& c) {
+                       ASSERT_EQ(::mkfifo(QFile::encodeName(c.percorso() + QStringLiteral("/atlante/x.gif")).constData(), 0644), 0);
+                   },
+                   "a FIFO", true},
+        FileGuasto{"linkADevZero",
+                   [](const prova::CartellaDiLavoro& c) {
+                       ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), c.percorso() + QStringLiteral("/atlante/x.gif")));
+                   },
+                   "a character device", true},
+        // A valid GIF header and 64 MB of nothing after it: never read.
+        FileGuasto{"sparsa64MB",
+                   [](const prova::CartellaDiLavoro& c) {
+                       c.gifCheDichiara(QStringLiteral("atlante/x.gif"), 20, 13);
+                       ASSERT_TRUE(QFile::resize(c.percorso() + QStringLiteral("/atlante/x.gif"), qint64(64) << 20));
+                   },
+                   "too large a file (67108864 bytes, at most 16 MB)", true},
+        // A plain GIF cut before its last pixel: shown as far as it goes.
+        FileGuasto{"gifTroncata",
+                   [](const prova::CartellaDiLavoro& c) {
+                       QFile f(QStringLiteral(CARTAVIVA_DATI "/atlante/5000bac.gif"));
+                       ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+                       const QByteArray d = f.readAll();
+                       c.file(QStringLiteral("atlante/x.gif"), d.left(d.size() * 2 / 3));
+                   },
+                   "damaged (its picture data end before the last pixel)", false},
         FileGuasto{"jpegTroncato",
                    [](const prova::CartellaDiLavoro& c) { c.file(QStringLiteral("atlante/x.gif"), jpegTroncato()); },
                    "damaged", false}),
