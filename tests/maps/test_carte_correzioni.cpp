@@ -203,6 +203,8 @@ const StessoFatto stessiFatti[] = {
     {"Carta98_AvariDellaSteppa", &dc600, {"Avari, genti della steppa", "Avars, venus des steppes", "ávaros, pueblo estepario", "Avars, nomad horsemen from Asia"}, {"mongol", "mongol", "mongol", "Turkic"}},
     // Prussia was not in the Third Coalition of 1805 (the French text names no members).
     {"Carta144_TerzaCoalizione", &dc1808, {"Svezia", "Austerlitz", "Suecia", "Sweden"}, {"Prussia e", "Prusse et", "Prusia y", "Prussia and"}},
+    // China was reunited by the Sui in 589; the Tang, from 618, ruled it whole.
+    {"Carta101_SuiRiunisconoLaCina", &dc750, {"dei Sui, che ha riunito", "les Sui, qui ont réuni", "los Sui, que reunieron", "Sui, which reunited"}, {"i Tang riuniscono", "les Tang unifient", "los Tang reúnen", "the Tang reunite"}},
     // In 83 BC Bactria was held by the Yuezhi; their Kushan kingdom came only in the first century AD.
     {"Carta78_YuezhiNonKushan", &ac83, {"gli Yuezhi", "les Yuezhi", "los yuezhi", "the Yuezhi"}, {"fondano il loro regno", "créent leur royaume", "fundan su reino", "found a kingdom"}},
 };
