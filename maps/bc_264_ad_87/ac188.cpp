@@ -46,7 +46,7 @@ const ContenutoCarta ac188{etichette, 33, {
     "188 a.C.    Eumene II di Pergamo si allea coi Romani contro Antioco III di  Siria (Seleucide) ed estende i suoi domini in Asia Minore.",  // Italian
     "188 av. J.- C. Eumène II de Pergame, allié des Romains, profite de la paix d'Apamée pour chasser Antiochos III d'Asie Mineure. Rome domine la Méditerranée orientale.",  // French
     "188 a.C. Eúmenes II de Pérgamo se alía con los romanos contra Antíoco III de Siria (Seléucida) y ensancha sus dominios en Asia Menor.",  // Spanish
-    "188 B.C. Eumenes II of Pergamon forms an alliance with the Romans against Antioch III of Syria (Seleucid) and extends his domains within Asia Minor.",  // English
+    "188 B.C. Eumenes II of Pergamon forms an alliance with the Romans against Antiochus III of Syria (Seleucid) and extends his realm within Asia Minor.",  // English
 }};
 
 }  // namespace contenuti

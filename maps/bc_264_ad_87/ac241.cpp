@@ -43,10 +43,10 @@ constexpr EtichettaCarta etichette[] = {
 
 extern const ContenutoCarta ac241;
 const ContenutoCarta ac241{etichette, 33, {
-    "241 a.C.      Finisce la 1° guerra punica: i Romani conquistano la Sicilia, la Sardegna, la Corsica e una parte della pianura padana. Attalo I estende i domini del regno di Pergamo. Battriana e Partia si staccano dai Seleucidi e nell'Impero Maurya il buddismo diventa la religione dominante. ",  // Italian
+    "241 a.C.      Finisce la 1° guerra punica: i Romani prendono la Sicilia, poi la Sardegna e la Corsica (238) e parte della pianura padana (222). Attalo I estende il regno di Pergamo. Battriana e Partia si staccano dai Seleucidi e nell'Impero Maurya il buddismo diventa la religione dominante. ",  // Italian
     "241 av. J.- C. La première guerre punique s'achève : les Romains prennent la Sicile, puis la Sardaigne et la Corse (227 av. J.- C.) et une partie de la plaine du Pô (222 av. J.- C.). Attale Ier étend les domaines du royaume de Pergame. La Bactriane et les Parthes arsacides s'émancipent des Séleucides. Sous Açoka, le bouddhisme devient la religion dominante de l'Empire Maurya.",  // French
-    "241 a.C. Finaliza la Primera Guerra Púnica: los romanos conquistan Sicilia, Cerdeña, Córcega y parte de la llanura del Po. Atalos agranda los dominios del reino de Pérgamo. Bactriana y Partia se separan de los seléucidas y en el Imperio Maurya el budismo pasa a ser la religión predominante.",  // Spanish
-    "241 B.C. The first Punic War ends: the Romans conquer  Sicily, Sardinia, Corsica and part of the Po  plain. Attalus I extends the domain of the kingdom of Pergamon. Bactria and Parthia secede from the Seleucids, and within the Maurya Empire Buddhism becomes the dominant religion.",  // English
+    "241 a.C. Finaliza la Primera Guerra Púnica: los romanos ganan Sicilia, luego Cerdeña y Córcega (238) y parte de la llanura del Po (222). Atalos agranda el reino de Pérgamo. Bactriana y Partia se separan de los seléucidas y en el Imperio Maurya el budismo pasa a ser la religión predominante.",  // Spanish
+    "241 B.C. The first Punic War ends: the Romans conquer  Sicily, then Sardinia and Corsica (238) and part of the Po plain (222). Attalus I enlarges Pergamon's domain. Bactria and Parthia secede from the Seleucids, and within the Maurya Empire Buddhism becomes the dominant religion.",  // English
 }};
 
 }  // namespace contenuti

@@ -44,7 +44,7 @@ extern const ContenutoCarta dc565;
 const ContenutoCarta dc565{etichette, 32, {
     "565 d.C.   I Franchi si ingrandiscono a spese di Burgundi e Alamanni. Dopo le guerre gotiche, Giustiniano e il suo generale Belisario riconquistano all'impero bizantino l'Italia, le grandi isole, l'Africa settentrionale e la Spagna meridionale. Si rafforzano i regni dei Baiuvari, dei Longobardi e dei Gepidi.",  // Italian
     "565 Ap.JC. Les Francs s'agrandissent aux dépens des Burgondes et des Alamans. Après les guerres gothiques, Justinien et son général Bélisaire reconquièrent pour l'empire byzantin l'Italie, les grandes îles, l'Afrique du Nord et le sud de l'Espagne. Les royaumes des Bavarois, des Lombards et des Gépides se consolident.",  // French
-    "565 d.C. Los francos se extienden a costa de los burgundios y de los germanos. Tras las guerras góticas, Justiniano y su general Belisario reconquistan para el imperio bizantino Italia, las grandes islas, el norte africano y el sur de Hispania. Se refuerzan los reinos de los bávaros, los longobardos y los gépidos.",  // Spanish
+    "565 d.C. Los francos se extienden a costa de los burgundios y de los alamanes. Tras las guerras góticas, Justiniano y su general Belisario reconquistan para el imperio bizantino Italia, las grandes islas, el norte africano y el sur de Hispania. Se refuerzan los reinos de los bávaros, los longobardos y los gépidos.",  // Spanish
     "565 A.D. The Franks grow stronger at the expense of the Burgundians and the Alamanni. After the Gothic Wars, Justinian and his general Belisarius win back for the Byzantine Empire Italy, the large islands, North Africa and southern Spain. The kingdoms of the Bavarians, the Lombards and the Gepids are growing.",  // English
 }};
 

@@ -150,6 +150,22 @@ const Correzione correzioni[] = {
     {"Carta166Francese_Tadjikistan", &dc1991, Francese, "Tadjikistan", "Ouzbékistan, Ouzbékistan"},
     {"Carta166Spagnolo_Tayikistan", &dc1991, Spagnolo, "Tayikistán", "vuelve a llamarse"},
     {"Carta166Inglese_Tajikistan", &dc1991, Inglese, "Tajikistan", "takes back its old name"},
+    // Rome took Sardinia and Corsica in 238 BC and the Po plain in 222, not at the peace of 241.
+    {"Carta69Italiano_SardegnaNel238", &ac241, Italiano, "poi la Sardegna e la Corsica (238) e parte della pianura padana (222)", "la Sardegna, la Corsica"},
+    {"Carta69Spagnolo_CerdenaNel238", &ac241, Spagnolo, "luego Cerdeña y Córcega (238) y parte de la llanura del Po (222)", "Cerdeña, Córcega"},
+    {"Carta69Inglese_SardiniaNel238", &ac241, Inglese, "then Sardinia and Corsica (238) and part of the Po plain (222)", "Sardinia, Corsica"},
+    // After Ipsus most of Asia Minor went to Lysimachus; the Seleucids held all of it only after 281 BC.
+    {"Carta67Italiano_AsiaMinoreDivisa", &ac290, Italiano, "divisa tra Lisimaco e i Seleucidi", "conquistata dai Seleucidi"},
+    {"Carta67Francese_AsiaMinoreDivisa", &ac290, Francese, "va à Lysimaque et Séleucos", "conquise par Séleucos"},
+    {"Carta67Spagnolo_AsiaMinoreDivisa", &ac290, Spagnolo, "Lisímaco y el seléucida Seleuco se reparten", "conquistan Asia Menor"},
+    {"Carta67Inglese_AsiaMinoreDivisa", &ac290, Inglese, "shared out between Lysimachus and Seleucus I", "conquered by the Seleucids"},
+    // The Seleucid king was Antiochus; Antioch was his capital.
+    {"Carta74Inglese_Antioco", &ac188, Inglese, "against Antiochus III of Syria", "Antioch III"},
+    // The Franks took the lands of the Alamanni; "Germans" would name the Franks as well.
+    {"Carta97Spagnolo_Alamanni", &dc565, Spagnolo, "de los burgundios y de los alamanes", "germanos"},
+    // The peace of 1660 was signed at Oliva (Oliwa), near Danzig.
+    {"Carta137Francese_PaceDiOliva", &dc1700eu, Francese, "la paix d'Oliva", "Olivia"},
+    {"Carta137Inglese_PaceDiOliva", &dc1700eu, Inglese, "the Peace of Oliva", "Peace of Olive"},
 };
 
 class CorrezioniDiFatto : public testing::TestWithParam<Correzione> {};
@@ -187,6 +203,10 @@ const StessoFatto stessiFatti[] = {
     {"Carta98_AvariDellaSteppa", &dc600, {"Avari, genti della steppa", "Avars, venus des steppes", "ávaros, pueblo estepario", "Avars, nomad horsemen from Asia"}, {"mongol", "mongol", "mongol", "Turkic"}},
     // Prussia was not in the Third Coalition of 1805 (the French text names no members).
     {"Carta144_TerzaCoalizione", &dc1808, {"Svezia", "Austerlitz", "Suecia", "Sweden"}, {"Prussia e", "Prusse et", "Prusia y", "Prussia and"}},
+    // China was reunited by the Sui in 589; the Tang, from 618, ruled it whole.
+    {"Carta101_SuiRiunisconoLaCina", &dc750, {"dei Sui, che ha riunito", "les Sui, qui ont réuni", "los Sui, que reunieron", "Sui, which reunited"}, {"i Tang riuniscono", "les Tang unifient", "los Tang reúnen", "the Tang reunite"}},
+    // In 83 BC Bactria was held by the Yuezhi; their Kushan kingdom came only in the first century AD.
+    {"Carta78_YuezhiNonKushan", &ac83, {"gli Yuezhi", "les Yuezhi", "los yuezhi", "the Yuezhi"}, {"fondano il loro regno", "créent leur royaume", "fundan su reino", "found a kingdom"}},
 };
 
 class StessoFattoInOgniLingua : public testing::TestWithParam<StessoFatto> {};
