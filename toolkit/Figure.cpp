@@ -132,14 +132,20 @@ Picture LoadPicture(const QString& percorso) {
                             .arg(byte)
                             .arg(kByteMassimi / (1024 * 1024)));
     };
-    if (!S_ISREG(stato.st_mode)) {
-        nonFile(stato.st_mode);
-        return figura;
-    }
-    if (stato.st_size > kByteMassimi) {
-        troppiByte(stato.st_size);
-        return figura;
-    }
+    // Only a regular file within the bound is read: a FIFO or a device would
+    // block or never end.
+    auto accettato = [&](const struct stat& s) {
+        if (!S_ISREG(s.st_mode)) {
+            nonFile(s.st_mode);
+            return false;
+        }
+        if (s.st_size > kByteMassimi) {
+            troppiByte(s.st_size);
+            return false;
+        }
+        return true;
+    };
+    if (!accettato(stato)) return figura;
     // Opened without waiting, and looked at again through the open file: the
     // path may have been replaced in between.
     const int descrittore = ::open(nomeLocale.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -157,14 +163,7 @@ Picture LoadPicture(const QString& percorso) {
         segnala(locale, QStringLiteral("cannot be read (%1), shown empty").arg(QString::fromLocal8Bit(std::strerror(errno))));
         return figura;
     }
-    if (!S_ISREG(stato.st_mode)) {
-        nonFile(stato.st_mode);
-        return figura;
-    }
-    if (stato.st_size > kByteMassimi) {
-        troppiByte(stato.st_size);
-        return figura;
-    }
+    if (!accettato(stato)) return figura;
 
     // The size from the header, before the body is read or decoded: a few
     // bytes of GIF can claim 5600 x 5600 and decode into 125 MB.
