@@ -151,6 +151,19 @@ std::vector<RigaLeggenda> RigheLeggende() {
     return righe;
 }
 
+// The label a legend row keys, as the main window shows it, or null.
+const Etichetta* EtichettaDellaZona(const Dati& d, const RigaLeggenda& r) {
+    const std::vector<Etichetta>& etichette = d.perFoto.at(r.foto);
+    const auto e = std::find_if(etichette.begin(), etichette.end(),
+                                [&r](const Etichetta& x) { return x.indice == r.indice; });
+    return e == etichette.end() ? nullptr : &*e;
+}
+
+// A zone's key colour: its label's colour, or the fill the table gives where labels share a colour.
+QColor ColoreDellaZona(const RigaLeggenda& r, const Etichetta& e) {
+    return r.proprio.isEmpty() ? forma::qcolore(e.colore) : QColor(r.proprio);
+}
+
 QImage Carica(const QString& foto) {
     return QImage(Percorso(QStringLiteral("atlante/") + foto)).convertToFormat(QImage::Format_RGB32);
 }
@@ -273,13 +286,9 @@ TEST(CarteTerritori, LeZoneDiOgniLegendaSiDistinguonoDallaTerraETraLoro) {
     const Dati& d = TuttiIDati();
     std::map<QString, std::vector<std::pair<std::string, QColor>>> zone;  // picture -> (label, key colour)
     for (const RigaLeggenda& r : RigheLeggende()) {
-        const std::vector<Etichetta>& etichette = d.perFoto.at(r.foto);
-        const int indice = r.indice;
-        const auto e = std::find_if(etichette.begin(), etichette.end(),
-                                    [indice](const Etichetta& x) { return x.indice == indice; });
-        ASSERT_NE(e, etichette.end()) << r.foto.toStdString() << ": no label " << indice;
-        zone[r.foto].push_back({e->didascalia.toStdString(),
-                                r.proprio.isEmpty() ? forma::qcolore(e->colore) : QColor(r.proprio)});
+        const Etichetta* e = EtichettaDellaZona(d, r);
+        ASSERT_NE(e, nullptr) << r.foto.toStdString() << ": no label " << r.indice;
+        zone[r.foto].push_back({e->didascalia.toStdString(), ColoreDellaZona(r, *e)});
     }
     EXPECT_EQ(zone.size(), 4u) << "the four legend maps";
     for (const auto& [foto, voci] : zone)
@@ -434,12 +443,9 @@ TEST(CarteTerritori, NessunaTerraSiLeggeComeMare) {
     EXPECT_GT(politie, 200);
     const Dati& d = TuttiIDati();
     for (const RigaLeggenda& r : RigheLeggende()) {
-        const std::vector<Etichetta>& etichette = d.perFoto.at(r.foto);
-        const int indice = r.indice;
-        const auto e = std::find_if(etichette.begin(), etichette.end(),
-                                    [indice](const Etichetta& x) { return x.indice == indice; });
-        ASSERT_NE(e, etichette.end()) << r.foto.toStdString() << ": no label " << indice;
-        const QColor c = r.proprio.isEmpty() ? forma::qcolore(e->colore) : QColor(r.proprio);
+        const Etichetta* e = EtichettaDellaZona(d, r);
+        ASSERT_NE(e, nullptr) << r.foto.toStdString() << ": no label " << r.indice;
+        const QColor c = ColoreDellaZona(r, *e);
         EXPECT_GE(Differenza(c, mare), kMinima) << r.foto.toStdString() << ": the zone of \""
                                                 << e->didascalia.toStdString() << "\" (" << c.name().toStdString()
                                                 << ") reads as sea";
