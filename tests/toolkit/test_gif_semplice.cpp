@@ -189,7 +189,12 @@ TEST(GifSemplice, DoveDecodificaDaIPixelDiQt) {
         ++prese;
         EXPECT_FALSE(tronca);
         const QImage qt = diQt(caso.dati);
-        ASSERT_FALSE(qt.isNull()) << "Qt's reader refuses what the decoder took";
+        // Each fixture is judged on its own: one refused by Qt's reader does
+        // not hide what the decoder makes of the next.
+        if (qt.isNull()) {
+            ADD_FAILURE() << "Qt's reader refuses what the decoder took";
+            continue;
+        }
         EXPECT_EQ(nostra->format(), qt.format());
         EXPECT_TRUE(*nostra == qt) << "pixels differ from Qt's reader";
     }
