@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "main_window/Tavolavel.h"
+#include "toolkit/Caratteri.h"
 #include "toolkit/MMControl.h"
 #include "toolkit/ProssimoFotogramma.h"
 #include "toolkit/Registro.h"
@@ -26,7 +27,12 @@ std::thread connessioneAnticipata() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The fonts' configuration is read while the application connects to the
+    // display; the window's first caption needs it.
+    std::thread caratteri = forma::LeggiConfigurazioneCaratteri();
     QApplication app(argc, argv);
+    Tavolavel::PreparaFigureIniziali();
+    caratteri.join();
     QApplication::setApplicationName(QStringLiteral("CARTAVIVA"));
     std::thread bus = connessioneAnticipata();
     // Start-up presses Play, but the synthesizer's library (and the dozens

@@ -57,7 +57,16 @@ public:
 const Collegamento collegamento;
 [[maybe_unused]] const bool collegato = (principale::Collega(collegamento), true);
 
+// The pictures start-up shows: map 1 and its inset.
+constexpr const char* kCartaIniziale = "atlante\\5000bac.gif";
+constexpr const char* kInsertoIniziale = "atlante\\battaglia2.jpg";
+
 }  // namespace
+
+void Tavolavel::PreparaFigureIniziali() {
+    forma::PreparaFigura(QLatin1String(kCartaIniziale));
+    forma::PreparaFigura(QLatin1String(kInsertoIniziale));
+}
 
 Tavolavel::Tavolavel() {
     for (int i = 0; i < NumeroEtichette; ++i) Label1[static_cast<std::size_t>(i)] = new forma::Label(this);
@@ -292,8 +301,8 @@ void Tavolavel::Form_Load() {
     forma::Randomize();
     brano = forma::BranoCasuale();
     numcarta = 1;
-    Image1.setPicture(forma::CaricaFigura(QStringLiteral("atlante\\5000bac.gif")));
-    Image2.setPicture(forma::CaricaFigura(QStringLiteral("atlante\\battaglia2.jpg")));
+    Image1.setPicture(forma::CaricaFigura(QLatin1String(kCartaIniziale)));
+    Image2.setPicture(forma::CaricaFigura(QLatin1String(kInsertoIniziale)));
     ac5000();
     labAnni.setCaption(QString::number(5000));
     forma::Finestra<FMMediaVel>().Command1.setValue(true);

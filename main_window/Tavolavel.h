@@ -21,6 +21,12 @@ class Tavolavel : public forma::Form {
 public:
     Tavolavel();
 
+    // Reads the pictures that start-up shows into the pictures kept decoded,
+    // before the window exists: start-up then finds them ready. For a moment
+    // when the program would otherwise wait (the fonts' configuration being
+    // read on its own thread).
+    static void PreparaFigureIniziali();
+
     void Form_Load() override;
     void Form_MouseMove(int Button, int Shift, float X, float Y) override;
 

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <fontconfig/fontconfig.h>
 
 #include "toolkit/Twips.h"
 
@@ -78,6 +79,13 @@ QFont FontPer(const QString& nome, float punti) {
     if (faccia.spaziatura != 100) f.setLetterSpacing(QFont::PercentageSpacing, faccia.spaziatura);
     if (FontCorsivoPerNome(nome)) f.setItalic(true);
     return f;
+}
+
+std::thread LeggiConfigurazioneCaratteri() {
+    // Once read, the configuration stays the current one: the toolkit's own
+    // initialisation then finds it ready. Were the thread still reading when
+    // the toolkit asks, the toolkit would read a second copy, not wait.
+    return std::thread([] { (void)FcInit(); });
 }
 
 bool FontCorsivoPerNome(const QString& nome) {

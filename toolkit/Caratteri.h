@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QString>
+#include <thread>
 
 namespace forma {
 
@@ -17,5 +18,14 @@ QFont FontPer(const QString& nome, float punti);
 
 // The face named "Italic" is an italic face whatever its weight.
 bool FontCorsivoPerNome(const QString& nome);
+
+// The font configuration of the system (its rules and the cached lists of
+// every installed face) is read the first time any text is measured, which
+// building the first window does. Started before the application object is
+// made, on a thread of its own, the reading overlaps the connection to the
+// display and the loading of the platform's libraries; join the thread before
+// the first window is built. Nothing of what the faces look like changes: the
+// configuration read is the one the toolkit would read itself.
+std::thread LeggiConfigurazioneCaratteri();
 
 }  // namespace forma

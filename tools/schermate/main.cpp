@@ -23,6 +23,7 @@
 #include "app/ModtavolaVel.h"
 #include "main_window/CatalogoCarte.h"
 #include "main_window/Tavolavel.h"
+#include "toolkit/Caratteri.h"
 #include "toolkit/MMControl.h"
 #include "toolkit/Registro.h"
 
@@ -93,7 +94,12 @@ int main(int argc, char** argv) {
         configurazione.flush();
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(configurazione.fileName()));
     }
+    // Started as the program starts: the fonts' configuration read on a
+    // thread of its own, the first pictures read meanwhile.
+    std::thread caratteri = forma::LeggiConfigurazioneCaratteri();
     QApplication app(argc, argv);
+    Tavolavel::PreparaFigureIniziali();
+    caratteri.join();
     forma::MMControl::setAudioDisabled(true);
     const QString cartella = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(cartella);
