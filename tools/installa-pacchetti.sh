@@ -2,7 +2,7 @@
 # Installs the Debian packages CARTAVIVA needs to build, test and run, where
 # they are missing. Extra packages can be named as arguments.
 set -e
-PACCHETTI="cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+PACCHETTI="cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libfontconfig-dev
   libfluidsynth-dev fluid-soundfont-gm fonts-liberation fonts-dejavu-core fonts-texgyre fonts-comic-neue $*"
 MANCANTI=""
 for p in $PACCHETTI; do
