@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "toolkit/Caratteri.h"
 
@@ -32,7 +33,25 @@ void TextBox::setText(const QString& t) {
         return;
     }
     testo_ = t;
-    editor_->setPlainText(t);
+    // The new text replaces the old in one edit: the box lays it out once
+    // and its scroll bar goes straight to its new range. Setting it afresh
+    // would empty the box first, lay the text out twice and move the scroll
+    // bar through an empty box's range, repainting it even when it ends as
+    // it was. Like a fresh setting, it leaves nothing to undo, the box shows
+    // its start with nothing selected, and the change reaches the
+    // accessibility bridge as an edit of the text.
+    QTextDocument* documento = editor_->document();
+    const bool annullabile = documento->isUndoRedoEnabled();
+    documento->setUndoRedoEnabled(false);
+    QTextCursor tutto(documento);
+    tutto.beginEditBlock();
+    tutto.select(QTextCursor::Document);
+    tutto.insertText(t);
+    tutto.endEditBlock();
+    documento->setUndoRedoEnabled(annullabile);
+    documento->setModified(false);
+    editor_->setTextCursor(QTextCursor(documento));
+    editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->minimum());
 }
 
 void TextBox::setForeColor(Colore c) {
