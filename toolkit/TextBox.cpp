@@ -10,7 +10,27 @@
 
 namespace forma {
 
+namespace {
+
+// The box's scroll bar. Every new text sets its page step to the text's
+// line count; while the text fits the box there is nothing to scroll and
+// the bar looks the same whatever its page step, so that change alone does
+// not repaint it. Any change of range or value still does.
+class BarraTesto : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void sliderChange(SliderChange cambio) override {
+        if (cambio == SliderStepsChange && minimum() == maximum()) return;
+        QScrollBar::sliderChange(cambio);
+    }
+};
+
+}  // namespace
+
 TextBox::TextBox(QWidget* padre) : Controllo(padre), editor_(new QPlainTextEdit(this)) {
+    editor_->setVerticalScrollBar(new BarraTesto(Qt::Vertical, editor_));
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     editor_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
