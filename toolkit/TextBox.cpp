@@ -4,12 +4,33 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "toolkit/Caratteri.h"
 
 namespace forma {
 
+namespace {
+
+// The box's scroll bar. Every new text sets its page step to the text's
+// line count; while the text fits the box there is nothing to scroll and
+// the bar looks the same whatever its page step, so that change alone does
+// not repaint it. Any change of range or value still does.
+class BarraTesto : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void sliderChange(SliderChange cambio) override {
+        if (cambio == SliderStepsChange && minimum() == maximum()) return;
+        QScrollBar::sliderChange(cambio);
+    }
+};
+
+}  // namespace
+
 TextBox::TextBox(QWidget* padre) : Controllo(padre), editor_(new QPlainTextEdit(this)) {
+    editor_->setVerticalScrollBar(new BarraTesto(Qt::Vertical, editor_));
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     editor_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -32,7 +53,25 @@ void TextBox::setText(const QString& t) {
         return;
     }
     testo_ = t;
-    editor_->setPlainText(t);
+    // The new text replaces the old in one edit: the box lays it out once
+    // and its scroll bar goes straight to its new range. Setting it afresh
+    // would empty the box first, lay the text out twice and move the scroll
+    // bar through an empty box's range, repainting it even when it ends as
+    // it was. Like a fresh setting, it leaves nothing to undo, the box shows
+    // its start with nothing selected, and the change reaches the
+    // accessibility bridge as an edit of the text.
+    QTextDocument* documento = editor_->document();
+    const bool annullabile = documento->isUndoRedoEnabled();
+    documento->setUndoRedoEnabled(false);
+    QTextCursor tutto(documento);
+    tutto.beginEditBlock();
+    tutto.select(QTextCursor::Document);
+    tutto.insertText(t);
+    tutto.endEditBlock();
+    documento->setUndoRedoEnabled(annullabile);
+    documento->setModified(false);
+    editor_->setTextCursor(QTextCursor(documento));
+    editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->minimum());
 }
 
 void TextBox::setForeColor(Colore c) {

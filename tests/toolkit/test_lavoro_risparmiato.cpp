@@ -1,10 +1,14 @@
 // Work the atlas saves the reader without changing what the reader sees:
 // pictures kept decoded while their files stay the same, work put off until
 // the next frame is on the screen, and empty overlay labels kept off the
-// screen while their Visible stays as set.
+// screen while their Visible stays as set; a new text in the description
+// box laid out once, its scroll bar repainted only when it changes.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QThread>
 #include <QWidget>
@@ -16,6 +20,7 @@
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
 #include "toolkit/ProssimoFotogramma.h"
+#include "toolkit/TextBox.h"
 
 namespace {
 
@@ -165,6 +170,73 @@ TEST(EtichettaFuoriSeVuota, VuotaEsceDalloSchermoMaVisibleRestaComeImpostato) {
         EXPECT_EQ(l.Visible(), c.visible);
         EXPECT_EQ(l.isVisible(), c.sulloSchermo);
         EXPECT_TRUE(comune.isVisible()) << "a label without the option stays on the screen";
+    }
+}
+
+// Counts the paints a widget receives.
+struct Dipinti : QObject {
+    int n = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++n;
+        return false;
+    }
+};
+
+TEST(RiquadroDiTesto, UnTestoNuovoComeImpostatoDaCapoSenzaRidipingereLaBarraImmutata) {
+    forma::Form f;
+    f.resize(400, 300);
+    forma::TextBox t(&f);
+    t.Move(150, 150, 3000, 1200);  // 200 x 80 pixels: a handful of lines
+    t.setLocked(true);
+    QPlainTextEdit& e = *t.editor();
+    QScrollBar& barra = *e.verticalScrollBar();
+    Dipinti dipinti;
+    barra.installEventFilter(&dipinti);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+
+    const QString lungo = QStringLiteral("Una riga.\r\n").repeated(30);
+    struct Caso {
+        const char* nome;
+        QString testo;
+        bool barraRidipinta;
+    };
+    const Caso casi[] = {
+        {"una riga, come la vuota", QStringLiteral("Roma"), false},
+        {"due righe, sempre nulla da scorrere", QStringLiteral("Roma\nCartagine"), false},
+        {"tre paragrafi", QStringLiteral("Roma\r\nCartagine\r\nAtene"), false},
+        {"lungo: c'è da scorrere", lungo, true},
+        {"di nuovo breve", QStringLiteral("Sparta"), true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        // The reader has scrolled and selected in the previous text.
+        barra.setValue(barra.maximum());
+        QTextCursor selezione(e.document());
+        selezione.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        e.setTextCursor(selezione);
+        QCoreApplication::processEvents();
+        dipinti.n = 0;
+
+        t.setText(c.testo);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(t.Text(), c.testo);
+        QString atteso = c.testo;
+        atteso.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        EXPECT_EQ(e.toPlainText(), atteso);
+        EXPECT_EQ(e.document()->blockCount(), atteso.count(QLatin1Char('\n')) + 1);
+        EXPECT_EQ(e.textCursor().position(), 0);
+        EXPECT_FALSE(e.textCursor().hasSelection());
+        EXPECT_EQ(barra.value(), barra.minimum());
+        EXPECT_FALSE(e.document()->isUndoAvailable()) << "nothing to undo, as after a fresh setting";
+        EXPECT_FALSE(e.document()->isModified());
+        QAccessibleInterface* accessibile = QAccessible::queryAccessibleInterface(&e);
+        ASSERT_NE(accessibile, nullptr);
+        ASSERT_NE(accessibile->textInterface(), nullptr);
+        EXPECT_EQ(accessibile->textInterface()->text(0, accessibile->textInterface()->characterCount()),
+                  e.toPlainText())
+            << "read aloud as shown";
+        EXPECT_EQ(dipinti.n > 0, c.barraRidipinta);
     }
 }
 
