@@ -30,7 +30,7 @@ import sys
 
 QUI = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, QUI)
-from genera import leggi_catalogo, leggi_etichette  # noqa: E402
+from genera import SOLO_ANIMAZIONE, leggi_catalogo, leggi_etichette  # noqa: E402
 RADICE = os.path.normpath(os.path.join(QUI, "..", ".."))
 
 OPERAZIONI = ("sezione", "aggiungi", "togli", "come", "poligono")
@@ -283,7 +283,8 @@ def main():
             continue
         foto, op, a1, a2, motivo = campi[:5]
         base, _, pannello = foto.partition(":")
-        if base not in catalogo:
+        # the pictures only the animation shows are drawn too, and may be corrected
+        if base not in catalogo and base not in SOLO_ANIMAZIONE:
             errore(tabella, n, "picture %s is not in the catalogue" % base)
         if pannello and pannello not in PANNELLI.get(base, ()):
             errore(tabella, n, "%s has no panel %s" % (base, pannello))
