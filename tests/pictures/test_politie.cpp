@@ -121,7 +121,8 @@ const Resoconto& IlResoconto() {
             if (c[0] == QLatin1String("foto") && c.size() >= 6) {
                 Foto f{c[2].toInt(), c[3].toInt(), c[4], {}};
                 for (const QString& a : c[5].split(QLatin1Char(','), Qt::SkipEmptyParts))
-                    f.anni.emplace_back(a.section(QLatin1Char(':'), 0, 0).toInt(), a.section(QLatin1Char(':'), 1).toInt());
+                    f.anni.emplace_back(a.section(QLatin1Char(':'), 0, 0).toInt(),
+                                        a.section(QLatin1Char(':'), 1).toInt());
                 r.foto[c[1]] = f;
             } else if (c[0] == QLatin1String("polita") && c.size() >= 7) {
                 r.polite.push_back({c[1], c[2], c[3], c[4], c[5], c[6].toInt()});
@@ -208,8 +209,8 @@ void RigheSuperate(const std::map<Chiave, bool>& righe, std::map<QString, std::v
         if (ancora) continue;
         const auto& [foto, controllo, polita, etichetta, lingua] = chiave;
         const QString riga = QStringList{foto, controllo, polita, etichetta, lingua}.join(QLatin1Char(' '));
-        guasti[foto.section(QLatin1Char(':'), 0, 0)].push_back(
-            "listed but no longer failing: remove the row \"" + S(riga) + "\" from tools/atlante/da-correggere.tsv");
+        guasti[foto.section(QLatin1Char(':'), 0, 0)].push_back("listed but no longer failing: remove the row \"" +
+                                                               S(riga) + "\" from tools/atlante/da-correggere.tsv");
     }
 }
 
@@ -266,7 +267,8 @@ TEST(PolitieNelTempo, IlResocontoDelGeneratoreEQuelloDelleImmagini) {
         }
         const QByteArray byte = f.readAll();
         const QImage im = QImage::fromData(byte);
-        if (QString::fromLatin1(QCryptographicHash::hash(byte, QCryptographicHash::Sha256).toHex()) != it->second.impronta)
+        if (QString::fromLatin1(QCryptographicHash::hash(byte, QCryptographicHash::Sha256).toHex()) !=
+            it->second.impronta)
             guasti << "\n  " << S(foto) << ": the picture is not the one the account measured";
         if (im.width() != it->second.larghezza || im.height() != it->second.altezza)
             guasti << "\n  " << S(foto) << ": " << im.width() << " x " << im.height() << ", the account says "
@@ -292,8 +294,8 @@ TEST(PolitieNelTempo, NessunaCartaDisegnaUnaPolitaFuoriDaiSuoiAnni) {
     ASSERT_FALSE(r.foto.empty()) << "the account is empty";
     std::map<std::pair<QString, QString>, bool> eccezioni;  // (picture, polity) -> used
     for (const QStringList& c : Righe(QStringLiteral("tools/atlante/eccezioni-vite.tsv"))) {
-        EXPECT_TRUE(c.size() >= 3 && !c[2].trimmed().isEmpty()) << "eccezioni-vite.tsv: a row without its reason: "
-                                                                << S(c.join(QLatin1Char('\t')));
+        EXPECT_TRUE(c.size() >= 3 && !c[2].trimmed().isEmpty())
+            << "eccezioni-vite.tsv: a row without its reason: " << S(c.join(QLatin1Char('\t')));
         eccezioni[{c[0].trimmed(), c[1].trimmed()}] = false;
     }
     auto daCorreggere = DaCorreggere(QStringLiteral("vita"));
@@ -308,8 +310,8 @@ TEST(PolitieNelTempo, NessunaCartaDisegnaUnaPolitaFuoriDaiSuoiAnni) {
             if (v != vite.end() && v->second.dal && v->second.al && anno >= *v->second.dal && anno <= *v->second.al)
                 continue;
             // the two pictures only the animation shows belong to no map of the registry
-            fuori << (fuori.str().empty() ? "" : ", ") << (carta ? "map " + std::to_string(carta) : std::string("animation"))
-                  << " (" << anno << ")";
+            fuori << (fuori.str().empty() ? "" : ", ")
+                  << (carta ? "map " + std::to_string(carta) : std::string("animation")) << " (" << anno << ")";
         }
         if (fuori.str().empty()) continue;
         const auto e = eccezioni.find({p.foto, p.chiave});
@@ -325,8 +327,9 @@ TEST(PolitieNelTempo, NessunaCartaDisegnaUnaPolitaFuoriDaiSuoiAnni) {
             continue;
         }
         std::ostringstream riga;
-        riga << S(p.chiave) << " (" << S(p.tono == QLatin1String("piena") ? QStringLiteral("named") : QStringLiteral("quiet"))
-             << ", from " << S(p.fonti) << ", " << p.pixel << " px"
+        riga << S(p.chiave) << " ("
+             << S(p.tono == QLatin1String("piena") ? QStringLiteral("named") : QStringLiteral("quiet")) << ", from "
+             << S(p.fonti) << ", " << p.pixel << " px"
              << (p.pannello == QLatin1String("-") ? std::string() : ", panel " + S(p.pannello)) << ") on "
              << fuori.str() << ", but it lived ";
         if (v == vite.end())
@@ -354,7 +357,8 @@ TEST(PolitieNelTempo, OgniEtichettaDiUnaPolitaStaSullaSuaPolita) {
     for (const QStringList& c : Righe(QStringLiteral("tools/atlante/eccezioni-etichette.tsv"))) {
         EXPECT_TRUE(c.size() >= 4 && !c[3].trimmed().isEmpty())
             << "eccezioni-etichette.tsv: a row without its reason: " << S(c.join(QLatin1Char('\t')));
-        if (c.size() >= 3 && c[2].trimmed() == QLatin1String("posto")) eccezioni[{c[0].trimmed(), c[1].toInt()}] = false;
+        if (c.size() >= 3 && c[2].trimmed() == QLatin1String("posto"))
+            eccezioni[{c[0].trimmed(), c[1].toInt()}] = false;
     }
     auto daCorreggere = DaCorreggere(QStringLiteral("posto"));
     std::map<QString, std::vector<std::string>> guasti;
@@ -397,7 +401,9 @@ TEST(PolitieNelTempo, OgniEtichettaDiUnaPolitaStaSullaSuaPolita) {
         guasti[foto].push_back(riga.str());
     }
     for (const auto& [chiave, usata] : eccezioni)
-        if (!usata) guasti[chiave.first].push_back("the exception for label " + std::to_string(chiave.second) + " excuses nothing");
+        if (!usata)
+            guasti[chiave.first].push_back("the exception for label " + std::to_string(chiave.second) +
+                                           " excuses nothing");
     RigheSuperate(daCorreggere, guasti);
     EXPECT_TRUE(guasti.empty()) << Quanti(guasti) << " labels not on their polity" << kNuovi << PerFoto(guasti);
 }
@@ -417,7 +423,8 @@ TEST(PolitieNelTempo, OgniDidascaliaCheNominaUnaPolitaELegataOvunque) {
     ASSERT_FALSE(dove.empty()) << "etichette-politie.tsv ties no label";
     std::map<std::pair<QString, int>, bool> eccezioni;
     for (const QStringList& c : Righe(QStringLiteral("tools/atlante/eccezioni-etichette.tsv")))
-        if (c.size() >= 3 && c[2].trimmed() == QLatin1String("legame")) eccezioni[{c[0].trimmed(), c[1].toInt()}] = false;
+        if (c.size() >= 3 && c[2].trimmed() == QLatin1String("legame"))
+            eccezioni[{c[0].trimmed(), c[1].toInt()}] = false;
     std::map<QString, std::vector<std::string>> guasti;
     for (const QString& foto : d.foto) {
         for (const auto& [indice, didascalia] : d.perFoto.at(foto)) {
@@ -430,14 +437,49 @@ TEST(PolitieNelTempo, OgniDidascaliaCheNominaUnaPolitaELegataOvunque) {
             }
             std::ostringstream riga;
             riga << "label " << indice << " \"" << S(didascalia) << "\" is tied to no polity, but tied on "
-                 << it->second.size() << " other pictures (" << S(*it->second.begin()) << (it->second.size() > 1 ? ", ..." : "")
-                 << ")";
+                 << it->second.size() << " other pictures (" << S(*it->second.begin())
+                 << (it->second.size() > 1 ? ", ..." : "") << ")";
             guasti[foto].push_back(riga.str());
         }
     }
     for (const auto& [chiave, usata] : eccezioni)
-        if (!usata) guasti[chiave.first].push_back("the exception for label " + std::to_string(chiave.second) + " excuses nothing");
-    EXPECT_TRUE(guasti.empty()) << Quanti(guasti) << " labels whose caption names a polity elsewhere:" << PerFoto(guasti);
+        if (!usata)
+            guasti[chiave.first].push_back("the exception for label " + std::to_string(chiave.second) +
+                                           " excuses nothing");
+    EXPECT_TRUE(guasti.empty()) << Quanti(guasti)
+                                << " labels whose caption names a polity elsewhere:" << PerFoto(guasti);
 }
 
 }  // namespace
+
+// The historical review of the pictures (tools/atlante/revisione.tsv) holds
+// one row per map of the registry, naming that map's picture; a verdict is
+// a reviewer's judgement of a screenshot, so it names who gave it, and that
+// reviewer is never the one who last drew the picture (a redrawn picture
+// loses its verdict until someone else has looked at it).
+TEST(RevisioneDelleCarte, UnaRigaPerCartaEOgniVerdettoDaChiNonLHaDisegnata) {
+    std::map<int, QString> foto;  // map -> picture, from the registry
+    for (const SchedaCarta& s : CatalogoCarte)
+        foto[s.numero] = QString::fromLatin1(s.fileCarta).section(QLatin1Char('\\'), -1);
+    std::map<int, int> righe;
+    static const QRegularExpression verdetto(
+        QStringLiteral("^(giusta|lieve: .+|sbagliata: .+|giusta: .+) \\(\\d{4}-\\d{2}-\\d{2}\\)$"));
+    for (const QStringList& c : Righe(QStringLiteral("tools/atlante/revisione.tsv"))) {
+        ASSERT_EQ(c.size(), 8) << "revisione.tsv: a row without its eight columns: " << S(c.join(QLatin1Char('\t')));
+        const int carta = c[0].toInt();
+        ++righe[carta];
+        const auto f = foto.find(carta);
+        ASSERT_NE(f, foto.end()) << "revisione.tsv: map " << S(c[0]) << " is not in the registry";
+        EXPECT_EQ(S(c[2]), S(f->second)) << "revisione.tsv: map " << carta << " names another picture";
+        const QString disegnatore = c[5].trimmed(), revisore = c[6].trimmed(), giudizio = c[7].trimmed();
+        EXPECT_FALSE(c[3].trimmed().isEmpty()) << "map " << carta << ": no claims checked";
+        EXPECT_EQ(revisore.isEmpty(), giudizio.isEmpty())
+            << "map " << carta << ": a verdict without its reviewer, or the reverse";
+        if (giudizio.isEmpty()) continue;
+        EXPECT_TRUE(verdetto.match(giudizio).hasMatch())
+            << "map " << carta << ": verdict not giusta/lieve/sbagliata with its date: " << S(giudizio);
+        EXPECT_NE(S(revisore), S(disegnatore)) << "map " << carta << ": judged by the one who drew it";
+    }
+    for (const auto& [carta, nome] : foto)
+        EXPECT_EQ(righe[carta], 1) << "map " << carta << " (" << S(nome) << ") has " << righe[carta] << " review rows";
+}
