@@ -175,8 +175,24 @@ Picture LoadPicture(const QString& percorso) {
                             .arg(kLatoMassimo));
         return figura;
     }
-    // At most the bound, even from a file that grows while it is read.
-    const QByteArray dati = file.read(kByteMassimi + 1);
+    // At most the bound, even from a file that grows while it is read. The
+    // room starts at the size the file has now: reading into room for the
+    // bound itself would map and unmap 16 MB for every picture.
+    QByteArray dati(qMin<qint64>(stato.st_size, kByteMassimi) + 1, Qt::Uninitialized);
+    qint64 letti = 0;
+    for (;;) {
+        const qint64 n = file.read(dati.data() + letti, dati.size() - letti);
+        if (n < 0) {
+            segnala(locale, QStringLiteral("cannot be read (%1), shown empty").arg(file.errorString()));
+            return figura;
+        }
+        if (n == 0) break;
+        letti += n;
+        if (letti < dati.size()) continue;
+        if (dati.size() > kByteMassimi) break;
+        dati.resize(qMin<qint64>(2 * dati.size(), kByteMassimi + 1));
+    }
+    dati.truncate(letti);
     if (dati.size() > kByteMassimi) {
         troppiByte(dati.size());
         return figura;
