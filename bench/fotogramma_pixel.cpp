@@ -30,6 +30,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/Osservato.h"
+
 namespace {
 
 using Orologio = std::chrono::steady_clock;
@@ -82,16 +84,6 @@ std::vector<std::size_t> diversi(const std::vector<std::uint32_t>& fermo, const 
     return indici;
 }
 
-void termina(pid_t figlio) {
-    kill(figlio, SIGTERM);
-    for (int i = 0; i < 200; ++i) {
-        if (waitpid(figlio, nullptr, WNOHANG) == figlio) return;
-        usleep(10000);
-    }
-    kill(figlio, SIGKILL);
-    waitpid(figlio, nullptr, 0);
-}
-
 int errore(const char* messaggio) {
     std::fprintf(stderr, "fotogramma_pixel: %s\n", messaggio);
     return 1;
@@ -140,20 +132,13 @@ int main(int argc, char** argv) {
     }
 
     const auto t0 = Orologio::now();
-    const pid_t figlio = fork();
+    const pid_t figlio = osservato::avvia(s.c, comando, "fotogramma_pixel");
     if (figlio < 0) return errore("fork failed");
-    if (figlio == 0) {
-        close(xcb_get_file_descriptor(s.c));
-        dup2(STDERR_FILENO, STDOUT_FILENO);  // our one line is the only thing on stdout
-        execvp(comando[0], comando);
-        std::fprintf(stderr, "fotogramma_pixel: cannot start %s\n", comando[0]);
-        _exit(127);
-    }
 
     if (impara) {
         usleep(3000000);
         const std::vector<std::uint32_t> fermo = s.leggi();
-        termina(figlio);
+        osservato::termina(figlio);
         if (diversi(fermo, vuoto).size() < fermo.size() / 100) return errore("the program showed no frame in 3 s");
         FILE* f = std::fopen(file.c_str(), "wb");
         if (!f || std::fwrite(fermo.data(), 4, fermo.size(), f) != fermo.size()) return errore("cannot write the learnt frame");
@@ -177,14 +162,14 @@ int main(int argc, char** argv) {
         int stato = 0;
         if (waitpid(figlio, &stato, WNOHANG) == figlio) return errore("the program ended before its first frame");
         if (ms > 20000) {
-            termina(figlio);
+            osservato::termina(figlio);
             return errore("no frame like the learnt one in time");
         }
         usleep(500);
     }
     std::printf("%.1f %.1f\n", fotogramma, primoCambio);
     std::fflush(stdout);
-    termina(figlio);
+    osservato::termina(figlio);
     xcb_disconnect(s.c);
     return 0;
 }

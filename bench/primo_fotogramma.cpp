@@ -32,6 +32,8 @@
 #include <memory>
 #include <vector>
 
+#include "bench/Osservato.h"
+
 namespace {
 
 using Orologio = std::chrono::steady_clock;
@@ -159,16 +161,6 @@ bool attendiEventi(xcb_connection_t* c, std::uint8_t primoEvento, int ms, F&& f)
     return ricevuti;
 }
 
-void termina(pid_t figlio) {
-    kill(figlio, SIGTERM);
-    for (int i = 0; i < 200; ++i) {
-        if (waitpid(figlio, nullptr, WNOHANG) == figlio) return;
-        usleep(10000);
-    }
-    kill(figlio, SIGKILL);
-    waitpid(figlio, nullptr, 0);
-}
-
 int errore(const char* messaggio) {
     std::fprintf(stderr, "primo_fotogramma: %s\n", messaggio);
     return 1;
@@ -233,15 +225,8 @@ int main(int argc, char** argv) {
 
     Copertura copertura(schermo->width_in_pixels, schermo->height_in_pixels);
     const auto t0 = Orologio::now();
-    const pid_t figlio = fork();
+    const pid_t figlio = osservato::avvia(c, argv + a, "primo_fotogramma");
     if (figlio < 0) return errore("fork failed");
-    if (figlio == 0) {
-        close(xcb_get_file_descriptor(c));
-        dup2(STDERR_FILENO, STDOUT_FILENO);  // our one line is the only thing on stdout
-        execvp(argv[a], argv + a);
-        std::fprintf(stderr, "primo_fotogramma: cannot start %s\n", argv[a]);
-        _exit(127);
-    }
 
     double primoDisegno = -1;
     double fotogramma = -1;
@@ -260,13 +245,13 @@ int main(int argc, char** argv) {
         int stato = 0;
         if (waitpid(figlio, &stato, WNOHANG) == figlio) return errore("the program ended before its first frame");
         if (millisecondi(t0, Orologio::now()) > limiteMs) {
-            termina(figlio);
+            osservato::termina(figlio);
             return errore("no frame covering the screen in time");
         }
     }
     std::printf("%.1f %.1f\n", fotogramma, primoDisegno);
     std::fflush(stdout);
-    termina(figlio);
+    osservato::termina(figlio);
     xcb_disconnect(c);
     return 0;
 }
