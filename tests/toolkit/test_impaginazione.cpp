@@ -14,6 +14,7 @@
 #include <functional>
 #include <iterator>
 
+#include "tests/support/ContaDipinti.h"
 #include "toolkit/Colori.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
@@ -284,19 +285,6 @@ TEST(ImpaginazioneEtichetta, IPixelSonoQuelliDiDrawText) {
     }
 }
 
-// Counts the paint events a widget receives.
-class ContaDipinti : public QObject {
-public:
-    explicit ContaDipinti(QWidget* w) { w->installEventFilter(this); }
-    int dipinti = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++dipinti;
-        return false;
-    }
-};
-
 // A map sets the colours and alignment of all its labels, mostly to what
 // they already are: the same value again paints nothing, another value
 // paints the label once.
@@ -319,7 +307,7 @@ TEST(ImpaginazioneEtichetta, LoStessoValoreNonRidipinge) {
         {"Alignment", [&](int v) { l.setAlignment(v ? forma::vbCenter : forma::vbRightJustify); }},
         {"Caption", [&](int v) { l.setCaption(v ? QStringLiteral("Regno di Francia") : QStringLiteral("Aquitania")); }},
     };
-    ContaDipinti conta(&l);
+    prova::ContaDipinti conta(&l);
     for (const Impostazione& i : impostazioni) {
         SCOPED_TRACE(i.nome);
         i.imposta(1);

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "tests/support/CartellaDiLavoro.h"
+#include "tests/support/ContaDipinti.h"
 #include "toolkit/FigureCondivise.h"
 #include "toolkit/Form.h"
 #include "toolkit/Image.h"
@@ -173,15 +174,6 @@ TEST(EtichettaFuoriSeVuota, VuotaEsceDalloSchermoMaVisibleRestaComeImpostato) {
     }
 }
 
-// Counts the paints a widget receives.
-struct Dipinti : QObject {
-    int n = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++n;
-        return false;
-    }
-};
-
 TEST(RiquadroDiTesto, UnTestoNuovoComeImpostatoDaCapoSenzaRidipingereLaBarraImmutata) {
     forma::Form f;
     f.resize(400, 300);
@@ -190,8 +182,7 @@ TEST(RiquadroDiTesto, UnTestoNuovoComeImpostatoDaCapoSenzaRidipingereLaBarraImmu
     t.setLocked(true);
     QPlainTextEdit& e = *t.editor();
     QScrollBar& barra = *e.verticalScrollBar();
-    Dipinti dipinti;
-    barra.installEventFilter(&dipinti);
+    prova::ContaDipinti dipinti(&barra);
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
 
@@ -216,7 +207,7 @@ TEST(RiquadroDiTesto, UnTestoNuovoComeImpostatoDaCapoSenzaRidipingereLaBarraImmu
         selezione.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         e.setTextCursor(selezione);
         QCoreApplication::processEvents();
-        dipinti.n = 0;
+        dipinti.dipinti = 0;
 
         t.setText(c.testo);
         QCoreApplication::processEvents();
@@ -236,7 +227,7 @@ TEST(RiquadroDiTesto, UnTestoNuovoComeImpostatoDaCapoSenzaRidipingereLaBarraImmu
         EXPECT_EQ(accessibile->textInterface()->text(0, accessibile->textInterface()->characterCount()),
                   e.toPlainText())
             << "read aloud as shown";
-        EXPECT_EQ(dipinti.n > 0, c.barraRidipinta);
+        EXPECT_EQ(dipinti.dipinti > 0, c.barraRidipinta);
     }
 }
 
